@@ -1,0 +1,29 @@
+#pragma once
+// The one conversion between the program's text (QString) and its data texts
+// (code page 932 bytes). Used only at the widget boundary and for messages.
+
+#include <QByteArray>
+#include <QString>
+
+namespace ShiftJis {
+
+// Maps the look-alikes that Linux input methods type (WAVE DASH, MINUS SIGN …)
+// to the characters the code page holds.
+QString normalise(const QString &text);
+
+// Normalises, then encodes. A character the code page cannot hold throws
+// VorzoError naming the character: nothing lossy is ever produced.
+QByteArray encode(const QString &text);
+
+// Decodes a whole text; a trailing lone lead byte is not held back. Bytes that
+// do not decode become U+FFFD-like substitutes for display only: callers that
+// must keep bytes keep the bytes, not the decoded text.
+QString decode(const QByteArray &bytes);
+
+// The first byte of a double-byte character.
+bool isLeadByte(uchar byte);
+
+// The message for a character the code page cannot hold.
+QString unencodableMessage(char32_t character);
+
+} // namespace ShiftJis
