@@ -1,0 +1,45 @@
+#include "Desktop.h"
+
+#include "ButtonOrderStyle.h"
+#include "HintFilter.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTranslator>
+#include <QWidget>
+
+namespace Desktop {
+
+void install(QApplication &app)
+{
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+
+    app.setStyle(new ButtonOrderStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+    app.installEventFilter(new HintFilter(&app));
+}
+
+void useFormFont(QWidget *form, int pixels)
+{
+    QFont font = form->font();
+    font.setPixelSize(pixels);
+    form->setFont(font);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = window->screen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
+} // namespace Desktop

@@ -1,0 +1,18 @@
+#pragma once
+// The stand-ins for the original desktop: its fonts, its dialog button order,
+// its hints, the Japanese texts of the standard dialogs.
+
+class QApplication;
+class QWidget;
+
+namespace Desktop {
+
+// Once per process, right after the application object exists.
+void install(QApplication &app);
+
+// The form's font family at its 12-pixel size (forms name the family only).
+void useFormFont(QWidget *form, int pixels = 12);
+
+void centreOnScreen(QWidget *window);
+
+} // namespace Desktop

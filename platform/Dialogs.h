@@ -1,0 +1,33 @@
+#pragma once
+// Every modal question the program asks goes through this seam, so windows can
+// be driven by tests with scripted answers.
+
+#include <QList>
+#include <QString>
+
+enum class WarningButton { Yes, No, Cancel };
+
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    // Plain box: caption the application title, no icon, OK.
+    virtual void message(const QString &text) = 0;
+
+    // Warning box: caption "警告", warning icon, the given buttons in order
+    // among "はい(&Y)", "いいえ(&N)", "キャンセル". Enter chooses Yes; Esc and
+    // the title bar's close choose the last button.
+    virtual WarningButton warning(const QString &text, const QList<WarningButton> &buttons) = 0;
+
+    // Error box: caption the application title, error icon, OK. The text is
+    // shown as given (see errorBoxText).
+    virtual void error(const QString &text) = 0;
+};
+
+// The dialogs in use. The program starts with the real ones; a test installs
+// its own for the test's lifetime.
+Dialogs &dialogs();
+Dialogs *setDialogs(Dialogs *replacement);
+
+inline constexpr char ApplicationTitle[] = "VorzoDazorad";

@@ -1,0 +1,75 @@
+#include "HintFilter.h"
+
+#include <QApplication>
+#include <QHoverEvent>
+#include <QStatusTipEvent>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QWidget>
+
+QString HintFilter::nearestHint(const QWidget *widget)
+{
+    for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        if (!w->statusTip().isEmpty())
+            return w->statusTip();
+        if (w->isWindow())
+            break;
+    }
+    return {};
+}
+
+void HintFilter::showHint(QWidget *receiver, const QString &hint)
+{
+    // The status-tip event travels up to the window that shows it.
+    m_sending = true;
+    QStatusTipEvent tip(hint);
+    QApplication::sendEvent(receiver, &tip);
+    m_sending = false;
+}
+
+bool HintFilter::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ToolTip:
+        return true;
+    case QEvent::Enter:
+        // Qt itself only announces a widget's own hint; a widget without one
+        // shows that of its nearest enclosing widget.
+        if (auto *w = qobject_cast<QWidget *>(watched); w && w->statusTip().isEmpty())
+            showHint(w, nearestHint(w));
+        break;
+    case QEvent::Leave:
+        if (auto *w = qobject_cast<QWidget *>(watched); w && !w->isWindow())
+            m_leaving = w;
+        break;
+    case QEvent::StatusTip:
+        // Leaving a widget with a hint clears the status bar; the pointer is
+        // now over the enclosing widget, whose hint is the one to show.
+        if (!m_sending && m_leaving && watched == m_leaving
+            && static_cast<QStatusTipEvent *>(event)->tip().isEmpty()) {
+            QWidget *parent = m_leaving->parentWidget();
+            m_leaving = nullptr;
+            showHint(parent, nearestHint(parent));
+            return true;
+        }
+        break;
+    case QEvent::Polish:
+        // A tab bar reports where the pointer moves only with hover on.
+        if (auto *bar = qobject_cast<QTabBar *>(watched))
+            bar->setAttribute(Qt::WA_Hover);
+        break;
+    case QEvent::HoverMove:
+        if (auto *bar = qobject_cast<QTabBar *>(watched)) {
+            auto *tabs = qobject_cast<QTabWidget *>(bar->parentWidget());
+            const int index = bar->tabAt(static_cast<QHoverEvent *>(event)->position().toPoint());
+            if (tabs && index >= 0)
+                showHint(bar, nearestHint(tabs->widget(index)));
+            else
+                showHint(bar, nearestHint(bar));
+        }
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}

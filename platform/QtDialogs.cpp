@@ -1,0 +1,83 @@
+#include "QtDialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QtDialogs realDialogs;
+Dialogs *current = &realDialogs;
+
+// Message texts carry CR LF line ends; a label wants LF.
+QString displayed(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return shown;
+}
+
+void showBox(QMessageBox::Icon icon, const QString &text)
+{
+    QMessageBox box(icon, QLatin1String(ApplicationTitle), displayed(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}
+
+} // namespace
+
+Dialogs &dialogs()
+{
+    return *current;
+}
+
+Dialogs *setDialogs(Dialogs *replacement)
+{
+    Dialogs *previous = current;
+    current = replacement ? replacement : &realDialogs;
+    return previous;
+}
+
+void QtDialogs::message(const QString &text)
+{
+    showBox(QMessageBox::NoIcon, text);
+}
+
+void QtDialogs::error(const QString &text)
+{
+    showBox(QMessageBox::Critical, text);
+}
+
+WarningButton QtDialogs::warning(const QString &text, const QList<WarningButton> &buttons)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("警告"), displayed(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    QList<QPair<QAbstractButton *, WarningButton>> made;
+    for (WarningButton b : buttons) {
+        QPushButton *button = nullptr;
+        switch (b) {
+        case WarningButton::Yes:
+            button = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+            box.setDefaultButton(button);
+            break;
+        case WarningButton::No:
+            button = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+            break;
+        case WarningButton::Cancel:
+            button = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+            break;
+        }
+        made.append({button, b});
+    }
+    if (!made.isEmpty())
+        box.setEscapeButton(made.constLast().first);
+    box.exec();
+    for (const auto &[button, which] : made) {
+        if (box.clickedButton() == button)
+            return which;
+    }
+    return buttons.isEmpty() ? WarningButton::Cancel : buttons.constLast();
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The real dialogs: Qt's message boxes with the system's captions and buttons.
+
+#include "Dialogs.h"
+
+class QtDialogs : public Dialogs
+{
+public:
+    void message(const QString &text) override;
+    WarningButton warning(const QString &text, const QList<WarningButton> &buttons) override;
+    void error(const QString &text) override;
+};
