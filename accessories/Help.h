@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDialog>
+
+namespace Ui { class THelpForm; }
+
+class THelpForm : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit THelpForm(QWidget *parent = nullptr);
+    ~THelpForm() override;
+
+private:
+    Ui::THelpForm *ui;
+};
+
+extern THelpForm *HelpForm;

@@ -1,0 +1,18 @@
+#include "VorzoEdit.h"
+#include "ui_VorzoEdit.h"
+
+#include "platform/Desktop.h"
+
+TEditForm *EditForm = nullptr;
+
+TEditForm::TEditForm(QWidget *parent) : QMainWindow(parent), ui(new Ui::TEditForm)
+{
+    ui->setupUi(this);
+    Desktop::useFormFont(this);
+    Desktop::centreOnScreen(this);
+}
+
+TEditForm::~TEditForm()
+{
+    delete ui;
+}

@@ -1,0 +1,26 @@
+// The program: the start sequence and nothing else.
+
+#include "Windows.h"
+#include "VorzoDazoradMain.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QLatin1String(ApplicationTitle));
+    Desktop::install(app);
+
+    createWindows();
+
+    // Closing the main window ends the program, whatever else is open.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(Vorzo, &TVorzo::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    Vorzo->show();
+    const int result = QApplication::exec();
+
+    destroyWindows();
+    return result;
+}

@@ -1,0 +1,196 @@
+#include "VorzoDazoradMain.h"
+#include "ui_VorzoDazoradMain.h"
+
+#include "accessories/Help.h"
+#include "accessories/Vertion.h"
+#include "accessories/VorzoEdit.h"
+#include "environment/Environ.h"
+#include "environment/VorzoImage.h"
+#include "output/PageTab.h"
+#include "output/ParameterText.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+#include "platform/Guarded.h"
+#include "settings/Setting.h"
+#include "stage/Palette.h"
+
+#include <QCloseEvent>
+#include <QMenu>
+
+TVorzo *Vorzo = nullptr;
+
+namespace {
+
+constexpr int ClientWidth = 731;
+constexpr int ClientHeight = 571; // below the menu bar
+constexpr int StatusBarHeight = 19;
+
+// Qt takes a menu's hint from its menu action; the form gives it to the menu.
+void giveMenuHintsToTheirActions(QWidget *window)
+{
+    for (QMenu *menu : window->findChildren<QMenu *>())
+        menu->menuAction()->setStatusTip(menu->statusTip());
+}
+
+} // namespace
+
+TVorzo::TVorzo(QWidget *parent) : QMainWindow(parent), ui(new Ui::TVorzo)
+{
+    ui->setupUi(this);
+    Desktop::useFormFont(this);
+    giveMenuHintsToTheirActions(this);
+
+    // Silver, the face of the window and of everything drawn on it.
+    QPalette silver = QMainWindow::palette();
+    silver.setColor(QPalette::Window, QColor(192, 192, 192));
+    silver.setColor(QPalette::Button, QColor(192, 192, 192));
+    setPalette(silver);
+    ui->StatusBar1->setFixedHeight(StatusBarHeight);
+    setFixedSize(ClientWidth, ClientHeight + ui->MainMenu1->sizeHint().height());
+
+    auto *paletteMenu = new QMenu(this);
+    paletteMenu->addActions({ui->PopN20, ui->PopN21});
+    paletteMenu->addSeparator();
+    paletteMenu->addActions({ui->PopY291, ui->PopX11, ui->PopY11});
+    paletteMenu->addSeparator();
+    paletteMenu->addAction(ui->PopO1);
+    m_palette = std::make_unique<Palette>(
+        Palette::Controls{ui->sel1, ui->sel2, ui->sel3, ui->list1, ui->list2, ui->list3, paletteMenu, ui->PopO1},
+        this);
+    m_pageTab = std::make_unique<PageTab>(
+        PageTab::Controls{ui->before, ui->mapping, ui->setting, ui->after, ui->final});
+
+    // Alt+F4 closes the window also where no window manager does it.
+    auto *altF4 = new QAction(this);
+    altF4->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    connect(altF4, &QAction::triggered, this, &QWidget::close);
+    addAction(altF4);
+
+    connectHandlers();
+    FormCreate();
+}
+
+TVorzo::~TVorzo()
+{
+    delete ui;
+}
+
+void TVorzo::connectHandlers()
+{
+    auto on = [this](QAction *action, void (TVorzo::*handler)()) {
+        connect(action, &QAction::triggered, this, guarded([this, handler] { (this->*handler)(); }));
+    };
+    on(ui->Exit1, &TVorzo::Exit1Click);
+    on(ui->N2, &TVorzo::N2Click);
+    on(ui->N7, &TVorzo::N7Click);
+    on(ui->N9, &TVorzo::N9Click);
+    on(ui->N13, &TVorzo::N13Click);
+    on(ui->O1, &TVorzo::O1Click);
+    on(ui->PopO1, &TVorzo::O1Click);
+    on(ui->F1, &TVorzo::F1Click);
+    on(ui->T2, &TVorzo::T2Click);
+    on(ui->Help2, &TVorzo::Help2Click);
+    on(ui->About1, &TVorzo::About1Click);
+}
+
+void TVorzo::FormCreate()
+{
+    m_palette->selectFirstItems();
+    Map.clear();
+}
+
+void TVorzo::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    runGuarded([this] { FormShow(); });
+}
+
+void TVorzo::FormShow()
+{
+    if (FirstShowDone)
+        return;
+    Desktop::centreOnScreen(this);
+    FirstShowDone = true;
+}
+
+bool TVorzo::FormCloseQuery()
+{
+    const WarningButton answer = dialogs().warning(
+        QStringLiteral("保存されていないデータはすべて失われます。\r\nよろしいですか。\r\n"),
+        {WarningButton::Yes, WarningButton::Cancel});
+    if (answer != WarningButton::Yes)
+        return false;
+    return EditForm->CloseChack();
+}
+
+void TVorzo::closeEvent(QCloseEvent *event)
+{
+    bool canClose = false;
+    runGuarded([&] { canClose = FormCloseQuery(); });
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closed();
+}
+
+void TVorzo::Exit1Click()
+{
+    close();
+}
+
+QByteArray TVorzo::MakeMapHTML() const
+{
+    return ::MakeMapHTML(Map);
+}
+
+void TVorzo::N2Click()
+{
+    m_pageTab->refresh(Map, SettingForm->settings());
+    ui->PageControl1->setCurrentIndex(HtmlPage);
+}
+
+void TVorzo::N7Click()
+{
+    EditForm->show();
+    EditForm->raise();
+    EditForm->activateWindow();
+}
+
+void TVorzo::N9Click()
+{
+    imgform->exec();
+}
+
+void TVorzo::N13Click()
+{
+    SettingForm->exec();
+}
+
+void TVorzo::O1Click()
+{
+    PagesDlg->exec();
+}
+
+void TVorzo::F1Click()
+{
+    PagesDlg->selectPage(0);
+    PagesDlg->exec();
+}
+
+void TVorzo::T2Click()
+{
+    PagesDlg->selectPage(1);
+    PagesDlg->exec();
+}
+
+void TVorzo::Help2Click()
+{
+    HelpForm->exec();
+}
+
+void TVorzo::About1Click()
+{
+    AboutBox->exec();
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The main window: the stage editor, the page generator, the registered items
+// and the clock on four tabs, and the menus that reach every other window.
+
+#include "stage/StageMap.h"
+
+#include <QMainWindow>
+#include <memory>
+
+namespace Ui { class TVorzo; }
+class Palette;
+class PageTab;
+
+class TVorzo : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TVorzo(QWidget *parent = nullptr);
+    ~TVorzo() override;
+
+    enum Page { MainEditPage = 0, HtmlPage = 1, RegisterPage = 2, ClockPage = 3 };
+
+    StageMap &stageMap() { return Map; }
+    const Palette &stagePalette() const { return *m_palette; }
+    const PageTab &pageTab() const { return *m_pageTab; }
+    bool firstShowDone() const { return FirstShowDone; }
+
+    QByteArray MakeMapHTML() const;
+
+signals:
+    // The window has closed for good: the program ends.
+    void closed();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void connectHandlers();
+
+    void FormCreate();
+    void FormShow();
+    bool FormCloseQuery();
+
+    void Exit1Click();
+    void N2Click();
+    void N7Click();
+    void N9Click();
+    void N13Click();
+    void O1Click();
+    void F1Click();
+    void T2Click();
+    void Help2Click();
+    void About1Click();
+
+    Ui::TVorzo *ui;
+    StageMap Map;
+    bool FirstShowDone = false;
+    std::unique_ptr<Palette> m_palette;
+    std::unique_ptr<PageTab> m_pageTab;
+};
+
+extern TVorzo *Vorzo;

@@ -1,0 +1,38 @@
+#include "Windows.h"
+
+#include "VorzoDazoradMain.h"
+#include "accessories/Help.h"
+#include "accessories/Vertion.h"
+#include "accessories/VorzoEdit.h"
+#include "environment/Environ.h"
+#include "environment/VorzoImage.h"
+#include "settings/Setting.h"
+
+void createWindows()
+{
+    Vorzo = new TVorzo;
+    EditForm = new TEditForm;
+    imgform = new Timgform;
+    SettingForm = new TSettingForm;
+    PagesDlg = new TPagesDlg;
+    AboutBox = new TAboutBox;
+    HelpForm = new THelpForm;
+}
+
+template <typename Window>
+static void destroy(Window *&window)
+{
+    delete window;
+    window = nullptr;
+}
+
+void destroyWindows()
+{
+    destroy(HelpForm);
+    destroy(AboutBox);
+    destroy(PagesDlg);
+    destroy(SettingForm);
+    destroy(imgform);
+    destroy(EditForm);
+    destroy(Vorzo);
+}

@@ -1,0 +1,10 @@
+#pragma once
+// The program's seven windows: created once, in a fixed order, each reached
+// through its one global reference, and freed only at the end.
+
+// Creates TVorzo, TEditForm, Timgform, TSettingForm, TPagesDlg, TAboutBox and
+// THelpForm, in that order. None is shown.
+void createWindows();
+
+// Frees them in the reverse order and clears the references.
+void destroyWindows();

@@ -1,0 +1,18 @@
+#include "Setting.h"
+#include "ui_Setting.h"
+
+#include "platform/Desktop.h"
+
+TSettingForm *SettingForm = nullptr;
+
+TSettingForm::TSettingForm(QWidget *parent) : QDialog(parent), ui(new Ui::TSettingForm)
+{
+    ui->setupUi(this);
+    Desktop::useFormFont(this);
+
+}
+
+TSettingForm::~TSettingForm()
+{
+    delete ui;
+}

@@ -1,0 +1,92 @@
+#include "Palette.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int ItemHeight = 12;
+
+void setItemHeights(QListWidget *list)
+{
+    for (int i = 0; i < list->count(); ++i)
+        list->item(i)->setSizeHint(QSize(0, ItemHeight));
+}
+
+bool isPlainF2(const QKeyEvent *key)
+{
+    return key->key() == Qt::Key_F2 && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+} // namespace
+
+Palette::Palette(const Controls &controls, QObject *parent) : QObject(parent), c(controls)
+{
+    connectList(c.list1, &Palette::list1Click);
+    connectList(c.list2, &Palette::list2Click);
+    connectList(c.list3, &Palette::list3Click);
+}
+
+void Palette::connectList(QListWidget *list, void (Palette::*click)())
+{
+    setItemHeights(list);
+    // A click on the current item chooses it again; the keyboard moves it.
+    connect(list, &QListWidget::itemPressed, this, click);
+    connect(list, &QListWidget::currentRowChanged, this, [this, list, click] {
+        if (list->hasFocus())
+            (this->*click)();
+    });
+    connect(list, &QWidget::customContextMenuRequested, this,
+            [this, list](const QPoint &pos) { c.contextMenu->popup(list->viewport()->mapToGlobal(pos)); });
+    list->installEventFilter(this);
+}
+
+void Palette::selectFirstItems()
+{
+    for (QListWidget *list : {c.list1, c.list2, c.list3}) {
+        const QSignalBlocker quiet(list);
+        list->setCurrentRow(0);
+    }
+}
+
+CellCode Palette::PaletteSelection() const
+{
+    if (c.sel1->isChecked())
+        return paletteCode(PaletteGroup::Objects, c.list1->currentRow());
+    if (c.sel2->isChecked())
+        return paletteCode(PaletteGroup::BlocksItems, c.list2->currentRow());
+    return paletteCode(PaletteGroup::Decorations, c.list3->currentRow());
+}
+
+void Palette::list1Click()
+{
+    c.sel1->setChecked(true);
+}
+
+void Palette::list2Click()
+{
+    c.sel2->setChecked(true);
+}
+
+void Palette::list3Click()
+{
+    c.sel3->setChecked(true);
+}
+
+bool Palette::eventFilter(QObject *watched, QEvent *event)
+{
+    // While a list has the focus its context menu's F2 comes before the main
+    // menu's F2: claim the key before the shortcut map sees two of them.
+    if (event->type() == QEvent::ShortcutOverride && isPlainF2(static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && isPlainF2(static_cast<QKeyEvent *>(event))) {
+        c.contextShortcut->trigger();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The palette: three radio buttons and three lists that together choose the
+// cell code that placing and the bulk edits write.
+
+#include "CellCode.h"
+
+#include <QObject>
+
+class QAction;
+class QListWidget;
+class QMenu;
+class QRadioButton;
+
+class Palette : public QObject
+{
+    Q_OBJECT
+public:
+    struct Controls
+    {
+        QRadioButton *sel1, *sel2, *sel3;
+        QListWidget *list1, *list2, *list3;
+        QMenu *contextMenu;       // shared by the three lists
+        QAction *contextShortcut; // its F2 entry, ahead of the main menu's F2
+    };
+
+    Palette(const Controls &controls, QObject *parent);
+
+    // Item 0 of every list; sel1 stays as the form has it.
+    void selectFirstItems();
+
+    // The code the palette chooses now; read anew by every caller.
+    CellCode PaletteSelection() const;
+
+    void list1Click();
+    void list2Click();
+    void list3Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void connectList(QListWidget *list, void (Palette::*click)());
+
+    Controls c;
+};
