@@ -1,0 +1,59 @@
+#include "WindowFixture.h"
+
+#include "app/Windows.h"
+#include "platform/Desktop.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+WindowFixture::WindowFixture(bool show)
+{
+    static bool installed = false;
+    if (!installed) {
+        Desktop::install(*qApp);
+        installed = true;
+    }
+    createWindows();
+    if (show) {
+        Vorzo->show();
+        QApplication::setActiveWindow(Vorzo);
+        QTest::qWaitForWindowExposed(Vorzo);
+    }
+}
+
+WindowFixture::~WindowFixture()
+{
+    m_modalWatch.reset();
+    destroyWindows();
+}
+
+QAction *WindowFixture::action(const char *name)
+{
+    return Vorzo->findChild<QAction *>(QString::fromLatin1(name));
+}
+
+void WindowFixture::press(int key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget *target = QApplication::focusWidget();
+    if (!target)
+        target = QApplication::activeWindow() ? QApplication::activeWindow() : Vorzo;
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+}
+
+void WindowFixture::whenModalOpens(std::function<void(QWidget *)> during)
+{
+    m_modalWatch = std::make_unique<QTimer>();
+    QTimer *poll = m_modalWatch.get();
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, during] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        poll->stop();
+        during(modal);
+        modal->close();
+    });
+    poll->start();
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The program's windows as the start sequence makes them, with scripted
+// dialogs and a recording shell, for one test function.
+
+#include "RecordingShell.h"
+#include "ScriptedDialogs.h"
+
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QWidget;
+
+class WindowFixture
+{
+public:
+    // Creates the seven windows; shows the main window when `show` is set.
+    explicit WindowFixture(bool show = true);
+    ~WindowFixture();
+
+    ScriptedDialogs dialogs;
+    RecordingShell shell;
+
+    static QAction *action(const char *name);
+    template <typename T> static T *control(const char *name);
+
+    // Presses a key as a person would: through the focused window, so that
+    // shortcuts resolve as they do for the user.
+    static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    // Runs `during` as soon as the next modal window has opened, then closes
+    // it. Waiting ends with the fixture.
+    void whenModalOpens(std::function<void(QWidget *)> during);
+
+private:
+    std::unique_ptr<QTimer> m_modalWatch;
+};
+
+#include "app/VorzoDazoradMain.h"
+
+template <typename T>
+T *WindowFixture::control(const char *name)
+{
+    return Vorzo->findChild<T *>(QString::fromLatin1(name));
+}
