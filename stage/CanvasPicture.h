@@ -1,0 +1,19 @@
+#pragma once
+// Drawing the view: the canvas's 320 x 320 picture from the stage map and the
+// pattern image.
+
+#include <QColor>
+
+class QImage;
+class PatternImage;
+class StageMap;
+struct ViewOrigin;
+
+inline const QColor CanvasBackground{0, 255, 255}; // cyan, empty cells
+inline const QColor GridLines{255, 255, 0};         // yellow
+
+// Cyan background, the tile of every non-empty cell copied as it is, yellow
+// lines on the first pixel column and row of cells 1 to 9. A pattern image
+// that is not a bitmap stops the drawing at the first non-empty cell with
+// VorzoError, leaving only the background.
+void RedrawCanvas(QImage &picture, const StageMap &map, const ViewOrigin &origin, const PatternImage &pattern);
