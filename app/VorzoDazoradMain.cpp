@@ -6,13 +6,16 @@
 #include "accessories/VorzoEdit.h"
 #include "environment/Environ.h"
 #include "environment/VorzoImage.h"
+#include "stage/MapCanvas.h"
 #include "output/PageTab.h"
 #include "output/ParameterText.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Guarded.h"
 #include "settings/Setting.h"
+#include "stage/MapView.h"
 #include "stage/Palette.h"
+#include "stage/Placement.h"
 
 #include <QCloseEvent>
 #include <QMenu>
@@ -59,6 +62,16 @@ TVorzo::TVorzo(QWidget *parent) : QMainWindow(parent), ui(new Ui::TVorzo)
         this);
     m_pageTab = std::make_unique<PageTab>(
         PageTab::Controls{ui->before, ui->mapping, ui->setting, ui->after, ui->final});
+    m_view = new MapView(
+        MapView::Controls{
+            ui->maincan,
+            {ui->x0, ui->x1, ui->x2, ui->x3, ui->x4, ui->x5, ui->x6, ui->x7, ui->x8, ui->x9},
+            {ui->y0, ui->y1, ui->y2, ui->y3, ui->y4, ui->y5, ui->y6, ui->y7, ui->y8, ui->y9},
+            ui->mappos,
+            {{ui->ue10, 0, -10}, {ui->ue1, 0, -1}, {ui->reset, 0, 0}, {ui->hidari10, -10, 0}, {ui->hidari1, -1, 0},
+             {ui->migi1, 1, 0}, {ui->migi10, 10, 0}, {ui->sita1, 0, 1}, {ui->sita10, 0, 10}}},
+        Map, []() -> const PatternImage & { return imgform->pattern(); }, this);
+    m_placement = std::make_unique<Placement>(Map, *m_view, *m_palette);
 
     // Alt+F4 closes the window also where no window manager does it.
     auto *altF4 = new QAction(this);
@@ -91,6 +104,24 @@ void TVorzo::connectHandlers()
     on(ui->T2, &TVorzo::T2Click);
     on(ui->Help2, &TVorzo::Help2Click);
     on(ui->About1, &TVorzo::About1Click);
+
+    // The map edits, from the main menu and from the palette's context menu.
+    const struct { QAction *mainEntry, *paletteEntry; void (Placement::*handler)(); } edits[] = {
+        {ui->N20, ui->PopN20, &Placement::N20Click}, {ui->N21, ui->PopN21, &Placement::N21Click},
+        {ui->Y291, ui->PopY291, &Placement::Y291Click}, {ui->X11, ui->PopX11, &Placement::X11Click},
+        {ui->Y11, ui->PopY11, &Placement::Y11Click},
+    };
+    for (const auto &edit : edits) {
+        for (QAction *entry : {edit.mainEntry, edit.paletteEntry}) {
+            connect(entry, &QAction::triggered, this,
+                    guarded([this, handler = edit.handler] { (m_placement.get()->*handler)(); }));
+        }
+    }
+    connect(ui->maincan, &MapCanvas::clicked, this,
+            [this](QPoint at) { runGuarded([&] { m_placement->maincanClick(at); }); });
+    connect(ui->maincan, &MapCanvas::moved, this, [this](QPoint at, MapCanvas::PointerState state) {
+        runGuarded([&] { m_placement->maincanMouseMove(at, state); });
+    });
 }
 
 void TVorzo::FormCreate()
@@ -110,6 +141,7 @@ void TVorzo::FormShow()
     if (FirstShowDone)
         return;
     Desktop::centreOnScreen(this);
+    m_view->RedrawCanvas();
     FirstShowDone = true;
 }
 

@@ -8,8 +8,10 @@
 #include <memory>
 
 namespace Ui { class TVorzo; }
+class MapView;
 class Palette;
 class PageTab;
+class Placement;
 
 class TVorzo : public QMainWindow
 {
@@ -23,6 +25,7 @@ public:
     StageMap &stageMap() { return Map; }
     const Palette &stagePalette() const { return *m_palette; }
     const PageTab &pageTab() const { return *m_pageTab; }
+    MapView &mapView() { return *m_view; }
     bool firstShowDone() const { return FirstShowDone; }
 
     QByteArray MakeMapHTML() const;
@@ -58,6 +61,8 @@ private:
     bool FirstShowDone = false;
     std::unique_ptr<Palette> m_palette;
     std::unique_ptr<PageTab> m_pageTab;
+    MapView *m_view = nullptr;
+    std::unique_ptr<Placement> m_placement;
 };
 
 extern TVorzo *Vorzo;

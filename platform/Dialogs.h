@@ -23,6 +23,10 @@ public:
     // Error box: caption the application title, error icon, OK. The text is
     // shown as given (see errorBoxText).
     virtual void error(const QString &text) = 0;
+
+    // Input box: caption, prompt, an edit field holding `initial`, OK and
+    // キャンセル. Returns the edited text on OK, `initial` on キャンセル.
+    virtual QString inputBox(const QString &caption, const QString &prompt, const QString &initial) = 0;
 };
 
 // The dialogs in use. The program starts with the real ones; a test installs

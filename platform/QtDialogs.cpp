@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -80,4 +81,15 @@ WarningButton QtDialogs::warning(const QString &text, const QList<WarningButton>
             return which;
     }
     return buttons.isEmpty() ? WarningButton::Cancel : buttons.constLast();
+}
+
+QString QtDialogs::inputBox(const QString &caption, const QString &prompt, const QString &initial)
+{
+    QInputDialog box(QApplication::activeWindow());
+    box.setWindowTitle(caption);
+    box.setLabelText(prompt);
+    box.setTextValue(initial);
+    box.setOkButtonText(QStringLiteral("OK"));
+    box.setCancelButtonText(QStringLiteral("キャンセル"));
+    return box.exec() == QDialog::Accepted ? box.textValue() : initial;
 }

@@ -9,4 +9,5 @@ public:
     void message(const QString &text) override;
     WarningButton warning(const QString &text, const QList<WarningButton> &buttons) override;
     void error(const QString &text) override;
+    QString inputBox(const QString &caption, const QString &prompt, const QString &initial) override;
 };

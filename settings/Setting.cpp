@@ -9,6 +9,7 @@ TSettingForm::TSettingForm(QWidget *parent) : QDialog(parent), ui(new Ui::TSetti
 {
     ui->setupUi(this);
     Desktop::useFormFont(this);
+    move(196, 120); // where it was designed to open, not centred
 
 }
 

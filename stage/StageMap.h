@@ -6,6 +6,7 @@
 #include "CellCode.h"
 
 #include <QByteArray>
+#include <algorithm>
 #include <array>
 
 class StageMap
@@ -27,6 +28,15 @@ public:
     void setIndex(int index, CellCode code) { m_cells[index] = code; }
 
     void fill(CellCode code) { m_cells.fill(code); }
+    void fillColumn(int column, CellCode code)
+    {
+        std::fill_n(m_cells.begin() + indexOf(column, 0), Rows, code);
+    }
+    void fillRow(int row, CellCode code)
+    {
+        for (int column = 0; column < Columns; ++column)
+            set(column, row, code);
+    }
     void clear() { fill(EmptyCell); }
 
     bool operator==(const StageMap &) const = default;

@@ -22,4 +22,33 @@ import -window "$wid" "$root/docs/main-window.png"
 xdotool key F7; sleep 0.4
 xdotool mousemove $((X + 150)) $((Y + 300)); sleep 0.4
 import -window "$wid" "$root/docs/html-tab.png"
+
+# Paint a scene as a person would: pick palette entries, click and drag.
+xdotool mousemove $((X + 40)) $((Y + 557)) click 1   # back to メイン編集
+sleep 0.3
+pick() { # list x, item
+    xdotool mousemove $((X + $1)) $((Y + 64 + 12 * $2)) click 1
+}
+cell() { # column, row of the view
+    echo $((X + 50 + 32 * $1)) $((Y + 68 + 32 * $2))
+}
+place() { xdotool mousemove $(cell "$1" "$2") click 1; }
+drag() { # from column, to column, row
+    xdotool mousemove $(cell "$1" "$3") mousedown 1 mousemove_relative 2 0
+    for c in $(seq "$1" "$2"); do xdotool mousemove $(cell "$c" "$3"); sleep 0.05; done
+    xdotool mouseup 1
+}
+pick 547 6;  drag 0 9 9; drag 0 3 8          # 土: the ground and a step
+pick 547 0;  drag 5 7 5                       # レンガ
+pick 547 8;  place 4 5                        # 黄色のブロック
+pick 547 10; drag 5 7 4                       # コイン
+pick 657 0;  place 1 1; pick 657 1; place 2 1 # 雲
+pick 657 2;  place 8 8                        # 草
+pick 433 0;  place 1 7                        # 自分
+pick 433 1;  place 5 8                        # 亀
+pick 433 4;  place 7 8                        # ピカチー
+pick 547 20; place 9 7; place 9 8             # リンク土管１
+pick 547 25; place 9 3                        # すべる床
+xdotool mousemove $((X + 560)) $((Y + 30)); sleep 0.4
+import -window "$wid" "$root/docs/painted-scene.png"
 SCRIPT

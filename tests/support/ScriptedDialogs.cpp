@@ -12,12 +12,12 @@ QStringList ScriptedDialogs::texts(Kind kind) const
 
 void ScriptedDialogs::message(const QString &text)
 {
-    m_shown.append({Kind::Message, text, {}});
+    m_shown.append({Kind::Message, text, {}, {}});
 }
 
 WarningButton ScriptedDialogs::warning(const QString &text, const QList<WarningButton> &buttons)
 {
-    m_shown.append({Kind::Warning, text, buttons});
+    m_shown.append({Kind::Warning, text, buttons, {}});
     if (!m_answers.isEmpty())
         return m_answers.dequeue();
     return buttons.constLast();
@@ -25,5 +25,12 @@ WarningButton ScriptedDialogs::warning(const QString &text, const QList<WarningB
 
 void ScriptedDialogs::error(const QString &text)
 {
-    m_shown.append({Kind::Error, text, {}});
+    m_shown.append({Kind::Error, text, {}, {}});
+}
+
+QString ScriptedDialogs::inputBox(const QString &caption, const QString &prompt, const QString &initial)
+{
+    m_shown.append({Kind::Input, prompt, {}, caption});
+    const std::optional<QString> typed = m_inputs.isEmpty() ? std::nullopt : m_inputs.dequeue();
+    return typed.value_or(initial);
 }

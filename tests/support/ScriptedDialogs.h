@@ -8,15 +8,18 @@
 #include <QQueue>
 #include <QString>
 
+#include <optional>
+
 class ScriptedDialogs : public Dialogs
 {
 public:
-    enum class Kind { Message, Warning, Error };
+    enum class Kind { Message, Warning, Error, Input };
     struct Shown
     {
         Kind kind;
         QString text;
         QList<WarningButton> buttons;
+        QString caption; // input boxes only
     };
 
     ScriptedDialogs() { m_previous = setDialogs(this); }
@@ -26,6 +29,10 @@ public:
     // answers with its last button, as Esc would.
     void answer(WarningButton button) { m_answers.enqueue(button); }
 
+    // Queues what the next input box returns: the typed text on OK, or
+    // nothing for キャンセル (the box then returns its initial text).
+    void type(std::optional<QString> text) { m_inputs.enqueue(std::move(text)); }
+
     const QList<Shown> &shown() const { return m_shown; }
     QStringList texts(Kind kind) const;
     void forget() { m_shown.clear(); }
@@ -33,9 +40,11 @@ public:
     void message(const QString &text) override;
     WarningButton warning(const QString &text, const QList<WarningButton> &buttons) override;
     void error(const QString &text) override;
+    QString inputBox(const QString &caption, const QString &prompt, const QString &initial) override;
 
 private:
     Dialogs *m_previous = nullptr;
     QQueue<WarningButton> m_answers;
+    QQueue<std::optional<QString>> m_inputs;
     QList<Shown> m_shown;
 };

@@ -19,7 +19,8 @@ WindowFixture::WindowFixture(bool show)
     if (show) {
         Vorzo->show();
         QApplication::setActiveWindow(Vorzo);
-        QTest::qWaitForWindowExposed(Vorzo);
+        if (!QTest::qWaitForWindowExposed(Vorzo))
+            qWarning("the main window was not exposed");
     }
 }
 

@@ -1,0 +1,58 @@
+#include "MapView.h"
+
+#include "CanvasPicture.h"
+#include "MapCanvas.h"
+#include "platform/Guarded.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+// The mini-map's scale: 2 pixels a column, 3 a row.
+constexpr int MarkerPixelsPerColumn = 2;
+constexpr int MarkerPixelsPerRow = 3;
+} // namespace
+
+MapView::MapView(const Controls &controls, const StageMap &map, PatternSource pattern, QObject *parent)
+    : QObject(parent), c(controls), m_map(map), m_pattern(std::move(pattern))
+{
+    for (const MoveButton &move : c.moveButtons) {
+        connect(move.button, &QPushButton::clicked, this, guarded([this, move] {
+            if (move.dc == 0 && move.dr == 0)
+                SetViewOrigin(0, 0);
+            else
+                ScrollView(move.dc, move.dr);
+        }));
+    }
+}
+
+void MapView::RedrawCanvas()
+{
+    // Shown also when the drawing stops half-way: the background is drawn.
+    struct Show { MapCanvas *canvas; ~Show() { canvas->pictureChanged(); } } show{c.canvas};
+    ::RedrawCanvas(c.canvas->picture(), m_map, m_origin, m_pattern());
+}
+
+void MapView::RefreshView()
+{
+    m_origin.clamp();
+    for (int i = 0; i < c.columnLabels.size(); ++i)
+        c.columnLabels[i]->setText(QString::number(m_origin.column + i));
+    for (int j = 0; j < c.rowLabels.size(); ++j)
+        c.rowLabels[j]->setText(QString::number(m_origin.row + j));
+    c.marker->move(m_origin.column * MarkerPixelsPerColumn, m_origin.row * MarkerPixelsPerRow);
+    RedrawCanvas();
+}
+
+void MapView::ScrollView(int dc, int dr)
+{
+    m_origin.column += dc;
+    m_origin.row += dr;
+    RefreshView();
+}
+
+void MapView::SetViewOrigin(int column, int row)
+{
+    m_origin = {column, row};
+    RefreshView();
+}

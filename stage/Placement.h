@@ -1,0 +1,32 @@
+#pragma once
+// Editing the stage: placing and deleting with the mouse on the canvas, and
+// the bulk edits of the マップ変更 menu and the palette's context menu.
+
+#include "CellCode.h"
+#include "MapCanvas.h"
+
+class MapView;
+class Palette;
+class StageMap;
+
+class Placement
+{
+public:
+    Placement(StageMap &map, MapView &view, const Palette &palette);
+
+    void maincanClick(QPoint position);
+    void maincanMouseMove(QPoint position, MapCanvas::PointerState state);
+
+    void N20Click(); // fill the whole map with the palette's selection
+    void N21Click(); // clear the whole map
+    void Y291Click(); // the bottom row
+    void X11Click(); // one column, asked for
+    void Y11Click(); // one row, asked for
+
+private:
+    void writeInView(QPoint position, CellCode code);
+
+    StageMap &m_map;
+    MapView &m_view;
+    const Palette &m_palette;
+};
