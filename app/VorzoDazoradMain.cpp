@@ -133,7 +133,7 @@ void TVorzo::FormCreate()
 void TVorzo::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    runGuarded([this] { FormShow(); });
+    FormShow();
 }
 
 void TVorzo::FormShow()
@@ -141,8 +141,11 @@ void TVorzo::FormShow()
     if (FirstShowDone)
         return;
     Desktop::centreOnScreen(this);
-    m_view->RedrawCanvas();
+    // Each step reports its own failure; the later steps still run, so the
+    // defaults snapshot exists whatever failed before it.
+    runGuarded([this] { m_view->RedrawCanvas(); });
     FirstShowDone = true;
+    SettingForm->takeDefaultSettingsSnapshot();
 }
 
 bool TVorzo::FormCloseQuery()

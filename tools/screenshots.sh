@@ -51,4 +51,13 @@ pick 547 20; place 9 7; place 9 8             # リンク土管１
 pick 547 25; place 9 3                        # すべる床
 xdotool mousemove $((X + 560)) $((Y + 30)); sleep 0.4
 import -window "$wid" "$root/docs/painted-scene.png"
+
+# The detailed settings window, a few rows down.
+xdotool key F10; sleep 0.8
+settings=$(xdotool search --onlyvisible --name '^詳細設定$' | head -n1)
+xdotool windowfocus --sync "$settings"
+xdotool key Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down Down
+sleep 0.4
+import -window "$settings" "$root/docs/settings-window.png"
+xdotool key Escape
 SCRIPT

@@ -10,6 +10,7 @@
 #include "output/ParameterText.h"
 #include "platform/ShiftJis.h"
 #include "platform/TextLines.h"
+#include "settings/DefaultSettings.h"
 #include "settings/Setting.h"
 #include "stage/Palette.h"
 
@@ -329,12 +330,15 @@ void TestMainWindow::f7BuildsThePage()
 
     const QByteArray map = MakeMapHTML(Vorzo->stageMap());
     QCOMPARE(Vorzo->MakeMapHTML(), map);
-    const QByteArray page = defaultHeadTemplate() + map + defaultTailTemplate();
+    const QByteArray settings = MakeSettingsHTML(defaultSettings());
+    const QByteArray page = defaultHeadTemplate() + map + settings + defaultTailTemplate();
     QCOMPARE(Vorzo->pageTab().finalPage(), page);
     QCOMPARE(TextLines::fromEditText(shownText("final")), page);
     QCOMPARE(TextLines::fromEditText(shownText("mapping")), map);
-    QVERIFY(shownText("setting").isEmpty());
+    QCOMPARE(TextLines::fromEditText(shownText("setting")), settings);
     QVERIFY(page.contains("\r\n\r\n<PARAM NAME=\"map0-0\"  VALUE=\""));
+    QVERIFY(page.contains("<PARAM NAME=\"map2-29\" VALUE=\"" + QByteArray(60, '.') + "\">\r\n<PARAM NAME=\"time_max\" VALUE=\"0\">"));
+    QVERIFY(page.contains("<PARAM NAME=\"game_speed\" VALUE=\"70\">\r\n\r\n</APPLET>"));
     QVERIFY(page.contains("<PARAM NAME=\"map1-0\"  VALUE=\"k"));
 
     // A later edit shows only after the next refresh.
@@ -368,7 +372,7 @@ void TestMainWindow::f7JoinsTemplatesAsTheyStand()
     f.control<QPlainTextEdit>("before")->setPlainText(before);
     f.control<QPlainTextEdit>("after")->setPlainText(after);
     f.press(Qt::Key_F7);
-    QCOMPARE(Vorzo->pageTab().finalPage(), head + MakeMapHTML(StageMap()) + tail);
+    QCOMPARE(Vorzo->pageTab().finalPage(), head + MakeMapHTML(StageMap()) + MakeSettingsHTML(defaultSettings()) + tail);
 }
 
 void TestMainWindow::f7RefusesATemplateTheCodePageCannotHold()

@@ -5,11 +5,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QTest>
 #include <QTimer>
 
 WindowFixture::WindowFixture(bool show)
 {
+    // The program runs from its program folder, where it finds Setting.cfg.
+    QDir::setCurrent(QStringLiteral(VORZO_DIST_DIR));
     static bool installed = false;
     if (!installed) {
         Desktop::install(*qApp);

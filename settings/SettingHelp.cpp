@@ -1,0 +1,24 @@
+#include "SettingHelp.h"
+
+#include "platform/ShiftJis.h"
+#include "platform/TextLines.h"
+#include "platform/VorzoError.h"
+
+#include <QFile>
+
+SettingHelp SettingHelp::load(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw VorzoError::cannotOpen(fileName);
+    SettingHelp help;
+    help.m_lines = TextLines::split(file.readAll());
+    return help;
+}
+
+QString SettingHelp::line(qsizetype index) const
+{
+    if (index < 0 || index >= m_lines.size())
+        throw VorzoError(QStringLiteral("リストのインデックスが範囲を超えています (%1)").arg(index));
+    return ShiftJis::decode(m_lines.at(index));
+}

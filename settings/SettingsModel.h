@@ -1,0 +1,33 @@
+#pragma once
+// The settings list as the grid shows it: key and value columns, the value
+// edited in place and written straight into the list.
+
+#include "SettingsList.h"
+
+#include <QAbstractTableModel>
+
+class SettingsModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column { KeyColumn = 0, ValueColumn = 1 };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    const SettingsList &settings() const { return m_settings; }
+    void replaceAll(SettingsList settings);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+
+signals:
+    // A value was refused, with the message that says why.
+    void refused(const QString &message);
+
+private:
+    SettingsList m_settings;
+};

@@ -1,0 +1,216 @@
+#include "WindowFixture.h"
+
+#include "output/PageTab.h"
+#include "output/ParameterText.h"
+#include "platform/ShiftJis.h"
+#include "settings/DefaultSettings.h"
+#include "settings/Setting.h"
+#include "settings/SettingHelp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+using Kind = ScriptedDialogs::Kind;
+using Lines = QList<QByteArray>;
+
+class TestSettingsWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void windowAsDesigned();
+    void restoreDefaults_data();
+    void restoreDefaults();
+    void helpLineFollowsTheRow();
+    void helpLineIsByPositionAfterReplacing();
+    void aRowWithoutHelpCannotBeSelected();
+    void missingHelpFileAtStartUp();
+    void typedValueReachesThePage();
+    void unencodableValueIsRefused();
+
+private:
+    static QTableView *grid() { return SettingForm->findChild<QTableView *>(QStringLiteral("Main")); }
+    static QString status()
+    {
+        return SettingForm->findChild<QStatusBar *>(QStringLiteral("Status"))->currentMessage();
+    }
+    static void openSettings()
+    {
+        SettingForm->show();
+        QApplication::setActiveWindow(SettingForm);
+        QVERIFY(QTest::qWaitForWindowExposed(SettingForm));
+    }
+    static QString help(int index)
+    {
+        return SettingHelp::load(QStringLiteral(VORZO_DIST_DIR "/Setting.cfg")).line(index);
+    }
+    // What the user types into: the value editor, which has the focus.
+    static QLineEdit *editor() { return qobject_cast<QLineEdit *>(QApplication::focusWidget()); }
+    // Types text as an input method delivers it: characters, no key codes.
+    static void typeText(QWidget *into, const QString &text)
+    {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QApplication::sendEvent(into, &press);
+    }
+    static void clickRow(int row)
+    {
+        grid()->scrollTo(grid()->model()->index(row, 1));
+        const QRect cell = grid()->visualRect(grid()->model()->index(row, 1));
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+    static QString helpFile(const QStringList &lines)
+    {
+        static QTemporaryDir dir; // outlives the window that reads from it
+        QFile file(dir.filePath(QStringLiteral("Setting.cfg")));
+        file.open(QIODevice::WriteOnly);
+        for (const QString &line : lines)
+            file.write(ShiftJis::encode(line) + "\r\n");
+        return dir.path();
+    }
+};
+
+void TestSettingsWindow::windowAsDesigned()
+{
+    WindowFixture f;
+    QCOMPARE(SettingForm->pos(), QPoint(196, 120));
+    QCOMPARE(SettingForm->size(), QSize(800, 574));
+    QCOMPARE(grid()->columnWidth(0), 124);
+    QCOMPARE(grid()->columnWidth(1), 645);
+    QCOMPARE(grid()->model()->rowCount(), 71);
+    QCOMPARE(status(), QStringLiteral("制限時間,0を設定すると無制限"));
+    auto *d2 = SettingForm->findChild<QAction *>(QStringLiteral("D2"));
+    QCOMPARE(d2->text(), QStringLiteral("すべてデフォルトに戻す(&D)"));
+    QCOMPARE(d2->shortcut(), QKeySequence(Qt::Key_F12));
+
+    openSettings();
+    QCOMPARE(grid()->currentIndex().row(), 0);
+    QCOMPARE(grid()->currentIndex().column(), 1); // the key column is never current
+    QVERIFY(editor());                            // the value's editor is open at once
+    QCOMPARE(editor()->text(), QStringLiteral("0"));
+    QVERIFY(f.dialogs.shown().isEmpty());
+}
+
+void TestSettingsWindow::restoreDefaults_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("はい") << true;
+    QTest::newRow("いいえ") << false;
+}
+
+void TestSettingsWindow::restoreDefaults()
+{
+    QFETCH(bool, yes);
+    WindowFixture f;
+    const Lines opened{"time_max=99", "extra=1"};
+    SettingForm->replaceSettings(SettingsList(opened));
+    openSettings();
+    if (yes)
+        f.dialogs.answer(WarningButton::Yes);
+    f.press(Qt::Key_F12);
+    QCOMPARE(f.dialogs.shown().size(), 1);
+    QCOMPARE(f.dialogs.shown().at(0).text, QStringLiteral("元には戻せません。\r\n本当にいいですか。"));
+    QCOMPARE(f.dialogs.shown().at(0).buttons, (QList<WarningButton>{WarningButton::Yes, WarningButton::No}));
+    QCOMPARE(SettingForm->settings(), yes ? defaultSettings() : SettingsList(opened));
+    QCOMPARE(grid()->model()->rowCount(), yes ? 71 : 2);
+}
+
+void TestSettingsWindow::helpLineFollowsTheRow()
+{
+    WindowFixture f;
+    openSettings();
+    clickRow(5);
+    QCOMPARE(status(), help(5));
+    QTest::keyClick(editor(), Qt::Key_Down);
+    QCOMPARE(grid()->currentIndex().row(), 6);
+    QCOMPARE(status(), help(6));
+    clickRow(70);
+    QCOMPARE(status(), help(70));
+    clickRow(0);
+    QCOMPARE(status(), help(0));
+    QVERIFY(f.dialogs.shown().isEmpty());
+}
+
+void TestSettingsWindow::helpLineIsByPositionAfterReplacing()
+{
+    WindowFixture f;
+    Lines reversed = defaultSettings().entries();
+    std::reverse(reversed.begin(), reversed.end());
+    SettingForm->replaceSettings(SettingsList(reversed));
+    openSettings();
+    clickRow(0);
+    clickRow(1);
+    QCOMPARE(grid()->model()->index(1, 0).data().toString(), QStringLiteral("filename_pattern"));
+    QCOMPARE(status(), help(1));
+}
+
+void TestSettingsWindow::aRowWithoutHelpCannotBeSelected()
+{
+    const QString folder = helpFile({QStringLiteral("一行目"), QStringLiteral("二行目")});
+    WindowFixture f(false);
+    // The fixture's window read the program folder's file; read the short one.
+    QDir::setCurrent(folder);
+    delete SettingForm;
+    SettingForm = new TSettingForm;
+    openSettings();
+    clickRow(1);
+    QCOMPARE(status(), QStringLiteral("二行目"));
+    clickRow(2);
+    QCOMPARE(f.dialogs.texts(Kind::Error),
+             QStringList{QStringLiteral("リストのインデックスが範囲を超えています (2)")});
+    QCOMPARE(grid()->currentIndex().row(), 1);
+    QCOMPARE(grid()->selectionModel()->selectedIndexes().value(0).row(), 1);
+    QCOMPARE(status(), QStringLiteral("二行目"));
+}
+
+void TestSettingsWindow::missingHelpFileAtStartUp()
+{
+    QTemporaryDir empty;
+    WindowFixture f(false);
+    QDir::setCurrent(empty.path());
+    delete SettingForm;
+    SettingForm = new TSettingForm;
+    QCOMPARE(f.dialogs.texts(Kind::Error), QStringList{QStringLiteral("ファイル Setting.cfg は開けません.")});
+    QCOMPARE(SettingForm->settings(), defaultSettings());
+    QCOMPARE(status(), QStringLiteral("制限時間,0を設定すると無制限"));
+}
+
+void TestSettingsWindow::typedValueReachesThePage()
+{
+    WindowFixture f;
+    openSettings();
+    clickRow(59); // moji_score
+    QVERIFY(editor());
+    editor()->selectAll();
+    typeText(editor(), QStringLiteral("とくてん"));
+    SettingForm->close(); // no OK: what was typed stays
+    QCOMPARE(SettingForm->settings().value("moji_score"), ShiftJis::encode(QStringLiteral("とくてん")));
+
+    QApplication::setActiveWindow(Vorzo);
+    f.press(Qt::Key_F7);
+    QVERIFY(Vorzo->pageTab().finalPage().contains(
+        "<PARAM NAME=\"moji_score\" VALUE=\"" + ShiftJis::encode(QStringLiteral("とくてん")) + "\">\r\n"));
+}
+
+void TestSettingsWindow::unencodableValueIsRefused()
+{
+    WindowFixture f;
+    openSettings();
+    clickRow(60); // moji_highscore
+    QTest::keyClick(editor(), Qt::Key_End);
+    typeText(editor(), QStringLiteral("€"));
+    QTRY_COMPARE(f.dialogs.texts(Kind::Error).size(), 1);
+    QVERIFY(f.dialogs.texts(Kind::Error).at(0).contains(QStringLiteral("「€」")));
+    QCOMPARE(SettingForm->settings().value("moji_highscore"), QByteArray("HIGHSCORE"));
+    QCOMPARE(editor()->text(), QStringLiteral("HIGHSCORE"));
+}
+
+QTEST_MAIN(TestSettingsWindow)
+#include "tst_settingswindow.moc"
