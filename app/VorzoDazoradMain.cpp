@@ -1,6 +1,7 @@
 #include "VorzoDazoradMain.h"
 #include "ui_VorzoDazoradMain.h"
 
+#include "Preferences.h"
 #include "accessories/Help.h"
 #include "accessories/Vertion.h"
 #include "accessories/VorzoEdit.h"
@@ -16,6 +17,7 @@
 #include "stage/MapView.h"
 #include "stage/Palette.h"
 #include "stage/Placement.h"
+#include "stage/RegisteredItems.h"
 
 #include <QCloseEvent>
 #include <QMenu>
@@ -72,6 +74,12 @@ TVorzo::TVorzo(QWidget *parent) : QMainWindow(parent), ui(new Ui::TVorzo)
              {ui->migi1, 1, 0}, {ui->migi10, 10, 0}, {ui->sita1, 0, 1}, {ui->sita10, 0, 10}}},
         Map, []() -> const PatternImage & { return imgform->pattern(); }, this);
     m_placement = std::make_unique<Placement>(Map, *m_view, *m_palette);
+    m_registered = new RegisteredItems(
+        RegisteredItems::Controls{{ui->No1, ui->No2, ui->No3, ui->No4, ui->No5},
+                                  {ui->b1, ui->b2, ui->b3, ui->b4, ui->b5},
+                                  ui->Save,
+                                  {ui->use1, ui->use2, ui->use3, ui->use4, ui->use5}},
+        *m_palette, this);
 
     // Alt+F4 closes the window also where no window manager does it.
     auto *altF4 = new QAction(this);
@@ -144,8 +152,16 @@ void TVorzo::FormShow()
     // Each step reports its own failure; the later steps still run, so the
     // defaults snapshot exists whatever failed before it.
     runGuarded([this] { m_view->RedrawCanvas(); });
+    runGuarded([this] { readPreferences(); });
     FirstShowDone = true;
     SettingForm->takeDefaultSettingsSnapshot();
+}
+
+void TVorzo::readPreferences()
+{
+    const Preferences stored = Preferences::read();
+    PagesDlg->setValues({stored.saveOpenFolder, stored.imageFile, stored.foreColour, stored.backColour});
+    m_registered->setTexts(stored.registered);
 }
 
 bool TVorzo::FormCloseQuery()

@@ -12,6 +12,7 @@ class MapView;
 class Palette;
 class PageTab;
 class Placement;
+class RegisteredItems;
 
 class TVorzo : public QMainWindow
 {
@@ -43,6 +44,7 @@ private:
 
     void FormCreate();
     void FormShow();
+    void readPreferences();
     bool FormCloseQuery();
 
     void Exit1Click();
@@ -63,6 +65,7 @@ private:
     std::unique_ptr<PageTab> m_pageTab;
     MapView *m_view = nullptr;
     std::unique_ptr<Placement> m_placement;
+    RegisteredItems *m_registered = nullptr;
 };
 
 extern TVorzo *Vorzo;

@@ -23,3 +23,16 @@ void TPagesDlg::selectPage(int index)
 {
     ui->PageControl1->setCurrentIndex(index);
 }
+
+TPagesDlg::Values TPagesDlg::values() const
+{
+    return {ui->set1_1->text(), ui->set1_2->text(), ui->set2_1->text(), ui->set2_2->text()};
+}
+
+void TPagesDlg::setValues(const Values &values)
+{
+    ui->set1_1->setText(values.saveOpenFolder);
+    ui->set1_2->setText(values.imageFile);
+    ui->set2_1->setText(values.foreColour);
+    ui->set2_2->setText(values.backColour);
+}

@@ -14,6 +14,12 @@ public:
     // Which page the dialog shows: 0 folders and files, 1 text editor.
     void selectPage(int index);
 
+    // The four environment values, the texts of the read-only fields
+    // set1_1, set1_2, set2_1 and set2_2: the program's one copy of them.
+    struct Values { QString saveOpenFolder, imageFile, foreColour, backColour; };
+    Values values() const;
+    void setValues(const Values &values);
+
 private:
     Ui::TPagesDlg *ui;
 };

@@ -5,6 +5,9 @@
 #include <QByteArray>
 #include <QString>
 
-// Throws VorzoError "ファイル %s を作成できません" (with the path as given)
-// when the file cannot be written whole.
-void saveFileSafely(const QString &path, const QByteArray &bytes);
+#include "VorzoError.h"
+
+// Throws the failure's error (by default "ファイル %s を作成できません",
+// with the path as given) when the file cannot be written whole.
+void saveFileSafely(const QString &path, const QByteArray &bytes,
+                    VorzoError (*failure)(const QString &path) = &VorzoError::cannotCreate);

@@ -23,6 +23,11 @@ QString decode(const QByteArray &bytes);
 // The first byte of a double-byte character.
 bool isLeadByte(uchar byte);
 
+// Compares two code page 932 texts, folding the ASCII letters of single-byte
+// characters only: the trail byte of a double-byte character (0x41 in
+// 0x83 0x41) is not a letter.
+bool equalIgnoringAsciiCase(const QByteArray &a, const QByteArray &b);
+
 // The message for a character the code page cannot hold.
 QString unencodableMessage(char32_t character);
 

@@ -2,15 +2,6 @@
 
 #include "platform/ShiftJis.h"
 
-namespace {
-
-uchar foldAscii(uchar b)
-{
-    return (b >= 'a' && b <= 'z') ? uchar(b - 'a' + 'A') : b;
-}
-
-} // namespace
-
 QByteArray SettingsList::keyOf(const QByteArray &entry)
 {
     const qsizetype eq = entry.indexOf('=');
@@ -25,22 +16,7 @@ QByteArray SettingsList::valueOf(const QByteArray &entry)
 
 bool SettingsList::keysEqual(const QByteArray &a, const QByteArray &b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        const uchar x = uchar(a.at(i));
-        const uchar y = uchar(b.at(i));
-        if (ShiftJis::isLeadByte(x) && i + 1 < a.size()) {
-            // A double-byte character compares as it stands, trail byte included.
-            if (x != y || a.at(i + 1) != b.at(i + 1))
-                return false;
-            ++i;
-            continue;
-        }
-        if (foldAscii(x) != foldAscii(y))
-            return false;
-    }
-    return true;
+    return ShiftJis::equalIgnoringAsciiCase(a, b);
 }
 
 QByteArray SettingsList::value(const QByteArray &key) const

@@ -61,6 +61,23 @@ CellCode Palette::PaletteSelection() const
     return paletteCode(PaletteGroup::Decorations, c.list3->currentRow());
 }
 
+void Palette::recall(CellCode code)
+{
+    QRadioButton *radio = c.sel3;
+    QListWidget *list = c.list3;
+    int row = 13; // ".  空白"
+    if (code <= 25) {
+        radio = c.sel1, list = c.list1, row = code;
+    } else if (code <= 51) {
+        radio = c.sel2, list = c.list2, row = code - 26;
+    } else if (code <= LastPlaceableCode) {
+        row = code - 52;
+    }
+    radio->setChecked(true);
+    list->setCurrentRow(row);
+    list->scrollToItem(list->currentItem());
+}
+
 void Palette::list1Click()
 {
     c.sel1->setChecked(true);

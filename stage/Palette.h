@@ -31,6 +31,10 @@ public:
     // The code the palette chooses now; read anew by every caller.
     CellCode PaletteSelection() const;
 
+    // Brings a placeable code (0-64, or 99) back: its radio button and its
+    // list's item, scrolled into view. The other lists stay as they are.
+    void recall(CellCode code);
+
     void list1Click();
     void list2Click();
     void list3Click();

@@ -2,6 +2,7 @@
 
 #include "app/Windows.h"
 #include "platform/Desktop.h"
+#include "platform/ProgramFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,19 +19,30 @@ WindowFixture::WindowFixture(bool show)
         Desktop::install(*qApp);
         installed = true;
     }
+    ProgramFolder::setOverride(m_programFolder.path());
     createWindows();
-    if (show) {
-        Vorzo->show();
-        QApplication::setActiveWindow(Vorzo);
-        if (!QTest::qWaitForWindowExposed(Vorzo))
-            qWarning("the main window was not exposed");
-    }
+    if (show)
+        this->show();
+}
+
+void WindowFixture::show()
+{
+    Vorzo->show();
+    QApplication::setActiveWindow(Vorzo);
+    if (!QTest::qWaitForWindowExposed(Vorzo))
+        qWarning("the main window was not exposed");
+}
+
+QString WindowFixture::programFolder() const
+{
+    return ProgramFolder::path();
 }
 
 WindowFixture::~WindowFixture()
 {
     m_modalWatch.reset();
     destroyWindows();
+    ProgramFolder::setOverride(QString());
 }
 
 QAction *WindowFixture::action(const char *name)

@@ -6,6 +6,7 @@
 #include "ScriptedDialogs.h"
 
 #include <QString>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
@@ -17,9 +18,16 @@ class QWidget;
 class WindowFixture
 {
 public:
-    // Creates the seven windows; shows the main window when `show` is set.
+    // Creates the seven windows, the program folder an empty one of the
+    // fixture's own; shows the main window when `show` is set.
     explicit WindowFixture(bool show = true);
     ~WindowFixture();
+
+    // Shows the main window (its first show runs then).
+    void show();
+
+    // The program folder the windows see, ending in the separator.
+    QString programFolder() const;
 
     ScriptedDialogs dialogs;
     RecordingShell shell;
@@ -36,6 +44,7 @@ public:
     void whenModalOpens(std::function<void(QWidget *)> during);
 
 private:
+    QTemporaryDir m_programFolder;
     std::unique_ptr<QTimer> m_modalWatch;
 };
 

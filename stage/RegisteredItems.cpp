@@ -1,0 +1,50 @@
+#include "RegisteredItems.h"
+
+#include "Palette.h"
+#include "RegisteredItem.h"
+#include "app/Preferences.h"
+#include "platform/Guarded.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+
+RegisteredItems::RegisteredItems(const Controls &controls, Palette &palette, QObject *parent)
+    : QObject(parent), c(controls), m_palette(palette)
+{
+    for (int k = 0; k < c.boxes.size(); ++k) {
+        connect(c.buttons[k], &QPushButton::clicked, this, guarded([this, k] { b1Click(k); }));
+        connect(c.recall[k], &QAction::triggered, this, guarded([this, k] { use1Click(k); }));
+    }
+    connect(c.save, &QPushButton::clicked, this, guarded([this] { SaveClick(); }));
+}
+
+QStringList RegisteredItems::texts() const
+{
+    QStringList texts;
+    for (const QLineEdit *box : c.boxes)
+        texts.append(box->text());
+    return texts;
+}
+
+void RegisteredItems::setTexts(const QStringList &texts)
+{
+    for (int k = 0; k < c.boxes.size(); ++k)
+        c.boxes[k]->setText(texts.value(k));
+}
+
+void RegisteredItems::b1Click(int k)
+{
+    c.boxes[k]->setText(QString::number(m_palette.PaletteSelection()));
+}
+
+void RegisteredItems::SaveClick()
+{
+    Preferences::writeRegistered(texts());
+}
+
+void RegisteredItems::use1Click(int k)
+{
+    if (const std::optional<CellCode> code = registeredCode(c.boxes[k]->text()))
+        m_palette.recall(*code);
+}
