@@ -10,9 +10,13 @@
 #include "stage/MapCanvas.h"
 #include "output/PageTab.h"
 #include "output/ParameterText.h"
+#include "output/StageCommands.h"
+#include "output/StageFiles.h"
+#include "output/TestPlay.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Guarded.h"
+#include "platform/Shell.h"
 #include "settings/Setting.h"
 #include "stage/MapView.h"
 #include "stage/Palette.h"
@@ -80,6 +84,8 @@ TVorzo::TVorzo(QWidget *parent) : QMainWindow(parent), ui(new Ui::TVorzo)
                                   ui->Save,
                                   {ui->use1, ui->use2, ui->use3, ui->use4, ui->use5}},
         *m_palette, this);
+    m_stageCommands = std::make_unique<StageCommands>(
+        StageCommands::Parts{Map, *m_view, *m_placement, *m_pageTab, ui->Project});
 
     // Alt+F4 closes the window also where no window manager does it.
     auto *altF4 = new QAction(this);
@@ -103,6 +109,7 @@ void TVorzo::connectHandlers()
     };
     on(ui->Exit1, &TVorzo::Exit1Click);
     on(ui->N2, &TVorzo::N2Click);
+    on(ui->T3, &TVorzo::T3Click);
     on(ui->N7, &TVorzo::N7Click);
     on(ui->N9, &TVorzo::N9Click);
     on(ui->N13, &TVorzo::N13Click);
@@ -124,6 +131,15 @@ void TVorzo::connectHandlers()
             connect(entry, &QAction::triggered, this,
                     guarded([this, handler = edit.handler] { (m_placement.get()->*handler)(); }));
         }
+    }
+    const struct { QAction *entry; void (StageCommands::*handler)(); } stageFiles[] = {
+        {ui->New1, &StageCommands::New1Click}, {ui->Open1, &StageCommands::Open1Click},
+        {ui->SaveAs1, &StageCommands::SaveAs1Click}, {ui->SaveAs2, &StageCommands::SaveAs2Click},
+        {ui->N22, &StageCommands::N22Click}, {ui->HTML1, &StageCommands::HTML1Click},
+    };
+    for (const auto &command : stageFiles) {
+        connect(command.entry, &QAction::triggered, this,
+                guarded([this, handler = command.handler] { (m_stageCommands.get()->*handler)(); }));
     }
     connect(ui->maincan, &MapCanvas::clicked, this,
             [this](QPoint at) { runGuarded([&] { m_placement->maincanClick(at); }); });
@@ -200,6 +216,13 @@ void TVorzo::N2Click()
 {
     m_pageTab->refresh(Map, SettingForm->settings());
     ui->PageControl1->setCurrentIndex(HtmlPage);
+}
+
+void TVorzo::T3Click()
+{
+    N2Click();
+    StageFiles::writePage(TestPlay::pagePath(), m_pageTab->finalPage());
+    ShellOpen(TestPlay::address());
 }
 
 void TVorzo::N7Click()

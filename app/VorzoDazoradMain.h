@@ -13,6 +13,7 @@ class Palette;
 class PageTab;
 class Placement;
 class RegisteredItems;
+class StageCommands;
 
 class TVorzo : public QMainWindow
 {
@@ -27,6 +28,7 @@ public:
     const Palette &stagePalette() const { return *m_palette; }
     const PageTab &pageTab() const { return *m_pageTab; }
     MapView &mapView() { return *m_view; }
+    StageCommands &stageCommands() { return *m_stageCommands; }
     bool firstShowDone() const { return FirstShowDone; }
 
     QByteArray MakeMapHTML() const;
@@ -49,6 +51,7 @@ private:
 
     void Exit1Click();
     void N2Click();
+    void T3Click();
     void N7Click();
     void N9Click();
     void N13Click();
@@ -66,6 +69,7 @@ private:
     MapView *m_view = nullptr;
     std::unique_ptr<Placement> m_placement;
     RegisteredItems *m_registered = nullptr;
+    std::unique_ptr<StageCommands> m_stageCommands;
 };
 
 extern TVorzo *Vorzo;

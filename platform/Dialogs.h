@@ -4,8 +4,20 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 enum class WarningButton { Yes, No, Cancel };
+
+// A file dialog that remembers the name last chosen in it between uses.
+struct FileDialog
+{
+    enum class Kind { Open, Save };
+    Kind kind;
+    QString title;
+    QString filter;        // "description(*.ext)"
+    QString defaultSuffix; // added to a name typed without extension
+    QString fileName;      // proposed at the next use; a wildcard name opens its folder
+};
 
 class Dialogs
 {
@@ -27,7 +39,14 @@ public:
     // Input box: caption, prompt, an edit field holding `initial`, OK and
     // キャンセル. Returns the edited text on OK, `initial` on キャンセル.
     virtual QString inputBox(const QString &caption, const QString &prompt, const QString &initial) = 0;
+
+    // Runs the file dialog: the chosen file's full path, or nothing when the
+    // user cancels. A save dialog asks before replacing an existing file.
+    virtual std::optional<QString> chooseFile(const FileDialog &dialog) = 0;
 };
+
+// Runs the dialog and remembers the name chosen in it.
+std::optional<QString> runFileDialog(FileDialog &dialog);
 
 // The dialogs in use. The program starts with the real ones; a test installs
 // its own for the test's lifetime.

@@ -1,6 +1,9 @@
 #include "QtDialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -28,6 +31,14 @@ void showBox(QMessageBox::Icon icon, const QString &text)
 }
 
 } // namespace
+
+std::optional<QString> runFileDialog(FileDialog &dialog)
+{
+    const std::optional<QString> chosen = dialogs().chooseFile(dialog);
+    if (chosen)
+        dialog.fileName = *chosen;
+    return chosen;
+}
 
 Dialogs &dialogs()
 {
@@ -92,4 +103,28 @@ QString QtDialogs::inputBox(const QString &caption, const QString &prompt, const
     box.setOkButtonText(QStringLiteral("OK"));
     box.setCancelButtonText(QStringLiteral("キャンセル"));
     return box.exec() == QDialog::Accepted ? box.textValue() : initial;
+}
+
+std::optional<QString> QtDialogs::chooseFile(const FileDialog &dialog)
+{
+    QFileDialog box(QApplication::activeWindow(), dialog.title);
+    box.setOption(QFileDialog::DontUseNativeDialog);
+    box.setNameFilter(dialog.filter);
+    box.setDefaultSuffix(dialog.defaultSuffix);
+    if (dialog.kind == FileDialog::Kind::Save) {
+        box.setAcceptMode(QFileDialog::AcceptSave);
+    } else {
+        box.setAcceptMode(QFileDialog::AcceptOpen);
+        box.setFileMode(QFileDialog::AnyFile); // the chosen file need not exist
+    }
+    // A wildcard name opens its folder listing the matching files.
+    const QFileInfo proposed(dialog.fileName);
+    if (!dialog.fileName.isEmpty()) {
+        box.setDirectory(proposed.absolutePath());
+        if (!proposed.fileName().contains(QLatin1Char('*')))
+            box.selectFile(proposed.fileName());
+    }
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(box.selectedFiles().constFirst());
 }

@@ -10,4 +10,5 @@ public:
     WarningButton warning(const QString &text, const QList<WarningButton> &buttons) override;
     void error(const QString &text) override;
     QString inputBox(const QString &caption, const QString &prompt, const QString &initial) override;
+    std::optional<QString> chooseFile(const FileDialog &dialog) override;
 };

@@ -4,11 +4,12 @@
 set -euo pipefail
 
 # Build and run: the compiler, Qt 6 with its Japanese texts, the fonts that
-# stand in for the original desktop's. Tests: an X server and a key driver.
+# stand in for the original desktop's. Tests: an X server and a key driver,
+# and a browser that reads back the test-play page.
 VORZO_PACKAGES=(
     cmake ninja-build g++
     qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
-    xvfb xauth xdotool
+    xvfb xauth xdotool chromium
 )
 
 vorzo_install_missing_packages() {

@@ -34,3 +34,10 @@ QString ScriptedDialogs::inputBox(const QString &caption, const QString &prompt,
     const std::optional<QString> typed = m_inputs.isEmpty() ? std::nullopt : m_inputs.dequeue();
     return typed.value_or(initial);
 }
+
+std::optional<QString> ScriptedDialogs::chooseFile(const FileDialog &dialog)
+{
+    m_shown.append({Kind::File, dialog.title, {}, {}});
+    fileDialogs.append(dialog);
+    return m_files.isEmpty() ? std::nullopt : m_files.dequeue();
+}

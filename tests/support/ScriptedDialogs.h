@@ -13,7 +13,7 @@
 class ScriptedDialogs : public Dialogs
 {
 public:
-    enum class Kind { Message, Warning, Error, Input };
+    enum class Kind { Message, Warning, Error, Input, File };
     struct Shown
     {
         Kind kind;
@@ -33,6 +33,12 @@ public:
     // nothing for キャンセル (the box then returns its initial text).
     void type(std::optional<QString> text) { m_inputs.enqueue(std::move(text)); }
 
+    // Queues the answer of the next file dialog: a full path, or nothing
+    // for キャンセル.
+    void pick(std::optional<QString> path) { m_files.enqueue(std::move(path)); }
+    // The file dialogs shown, as they were when shown.
+    QList<FileDialog> fileDialogs;
+
     const QList<Shown> &shown() const { return m_shown; }
     QStringList texts(Kind kind) const;
     void forget() { m_shown.clear(); }
@@ -41,10 +47,12 @@ public:
     WarningButton warning(const QString &text, const QList<WarningButton> &buttons) override;
     void error(const QString &text) override;
     QString inputBox(const QString &caption, const QString &prompt, const QString &initial) override;
+    std::optional<QString> chooseFile(const FileDialog &dialog) override;
 
 private:
     Dialogs *m_previous = nullptr;
     QQueue<WarningButton> m_answers;
     QQueue<std::optional<QString>> m_inputs;
+    QQueue<std::optional<QString>> m_files;
     QList<Shown> m_shown;
 };
