@@ -13,6 +13,7 @@
 #include "stage/ViewOrigin.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMouseEvent>
 
 int main(int argc, char *argv[])
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Desktop::install(app);
+    QDir::setCurrent(QStringLiteral(VORZO_DIST_DIR)); // where the program finds Setting.cfg
     createWindows();
     Vorzo->show();
 

@@ -10,12 +10,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Desktop::install(app);
+    QDir::setCurrent(QStringLiteral(VORZO_DIST_DIR)); // where the program finds Setting.cfg
 
     StageMap map;
     for (int i = 0; i < StageMap::Cells; ++i)

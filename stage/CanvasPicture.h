@@ -5,12 +5,16 @@
 #include <QColor>
 
 class QImage;
+class QPainter;
 class PatternImage;
 class StageMap;
 struct ViewOrigin;
 
 inline const QColor CanvasBackground{0, 255, 255}; // cyan, empty cells
 inline const QColor GridLines{255, 255, 0};         // yellow
+
+// Sets both the pen and the fill colour of the canvas.
+void SetCanvasColour(QPainter &canvas, const QColor &colour);
 
 // Cyan background, the tile of every non-empty cell copied as it is, yellow
 // lines on the first pixel column and row of cells 1 to 9. A pattern image
