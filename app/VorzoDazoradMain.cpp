@@ -7,7 +7,6 @@
 #include "accessories/VorzoEdit.h"
 #include "environment/Environ.h"
 #include "environment/VorzoImage.h"
-#include "stage/MapCanvas.h"
 #include "output/PageTab.h"
 #include "output/ParameterText.h"
 #include "output/StageCommands.h"
@@ -18,6 +17,7 @@
 #include "platform/Guarded.h"
 #include "platform/Shell.h"
 #include "settings/Setting.h"
+#include "stage/MapCanvas.h"
 #include "stage/MapView.h"
 #include "stage/Palette.h"
 #include "stage/Placement.h"
@@ -63,7 +63,7 @@ TVorzo::TVorzo(QWidget *parent) : QMainWindow(parent), ui(new Ui::TVorzo)
     paletteMenu->addActions({ui->PopY291, ui->PopX11, ui->PopY11});
     paletteMenu->addSeparator();
     paletteMenu->addAction(ui->PopO1);
-    m_palette = std::make_unique<Palette>(
+    m_palette = new Palette(
         Palette::Controls{ui->sel1, ui->sel2, ui->sel3, ui->list1, ui->list2, ui->list3, paletteMenu, ui->PopO1},
         this);
     m_pageTab = std::make_unique<PageTab>(

@@ -64,7 +64,8 @@ private:
     Ui::TVorzo *ui;
     StageMap Map;
     bool FirstShowDone = false;
-    std::unique_ptr<Palette> m_palette;
+    // Parts of the window's behaviour; the QObjects among them are its children.
+    Palette *m_palette = nullptr;
     std::unique_ptr<PageTab> m_pageTab;
     MapView *m_view = nullptr;
     std::unique_ptr<Placement> m_placement;

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "TestFiles.h"
+
 class TestProfile : public QObject
 {
     Q_OBJECT
@@ -25,18 +27,6 @@ private slots:
     void integers_data();
     void integers();
 
-private:
-    static QByteArray contents(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    static void put(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
 };
 
 void TestProfile::reads_data()
@@ -78,7 +68,7 @@ void TestProfile::reads()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("dazorad.ini"));
     if (file != "<missing>")
-        put(path, file);
+        QVERIFY(TestFiles::put(path, file));
     QCOMPARE(ProfileFile::read(path, section, key, QStringLiteral("default")), value);
 }
 
@@ -121,9 +111,9 @@ void TestProfile::writes()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("dazorad.ini"));
     if (before != "<missing>")
-        put(path, before);
+        QVERIFY(TestFiles::put(path, before));
     ProfileFile::write(path, section, key, value);
-    QCOMPARE(contents(path), after);
+    QCOMPARE(TestFiles::contents(path), after);
     QCOMPARE(ProfileFile::read(path, section, key, QString()), value);
 }
 
@@ -131,7 +121,7 @@ void TestProfile::readOnlyFileIsNotWritten()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("dazorad.ini"));
-    put(path, "[Toroku]\r\nNo1=1\r\n");
+    QVERIFY(TestFiles::put(path, "[Toroku]\r\nNo1=1\r\n"));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     try {
         ProfileFile::write(path, QStringLiteral("Toroku"), QStringLiteral("No1"), QStringLiteral("2"));
@@ -139,7 +129,7 @@ void TestProfile::readOnlyFileIsNotWritten()
     } catch (const VorzoError &e) {
         QCOMPARE(e.message(), QStringLiteral("%1 に書き込めません").arg(path));
     }
-    QCOMPARE(contents(path), QByteArray("[Toroku]\r\nNo1=1\r\n"));
+    QCOMPARE(TestFiles::contents(path), QByteArray("[Toroku]\r\nNo1=1\r\n"));
 }
 
 void TestProfile::preferencesDefaults()
@@ -158,7 +148,7 @@ void TestProfile::preferencesDefaults()
 void TestProfile::preferencesFromAFileWithOnlyToroku()
 {
     QTemporaryDir dir;
-    put(dir.filePath(QStringLiteral("dazorad.ini")), "[toroku]\r\nno1=0\r\nNO3=51\r\nNo5=abc\r\n");
+    QVERIFY(TestFiles::put(dir.filePath(QStringLiteral("dazorad.ini")), "[toroku]\r\nno1=0\r\nNO3=51\r\nNo5=abc\r\n"));
     ProgramFolder::setOverride(dir.path());
     const Preferences p = Preferences::read();
     ProgramFolder::setOverride(QString());
@@ -172,7 +162,7 @@ void TestProfile::registeredItemsCreateTheFile()
     ProgramFolder::setOverride(dir.path());
     Preferences::writeRegistered({"0", "25", "26", "64", "99"});
     ProgramFolder::setOverride(QString());
-    QCOMPARE(contents(dir.filePath(QStringLiteral("dazorad.ini"))),
+    QCOMPARE(TestFiles::contents(dir.filePath(QStringLiteral("dazorad.ini"))),
              QByteArray("[Toroku]\r\nNo1=0\r\nNo2=25\r\nNo3=26\r\nNo4=64\r\nNo5=99\r\n"));
 }
 

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "TestFiles.h"
+
 using Lines = QList<QByteArray>;
 
 class TestStageFiles : public QObject
@@ -26,18 +28,6 @@ private slots:
     void mapPathMustDifferFromItsCompanions_data();
     void mapPathMustDifferFromItsCompanions();
 
-private:
-    static QByteArray contents(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    static void put(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
 };
 
 void TestStageFiles::baseNames_data()
@@ -65,13 +55,13 @@ void TestStageFiles::mapFileIsTheCellsInIndexOrder()
     const QString path = dir.filePath(QStringLiteral("castle.kwt"));
     StageMap map;
     StageFiles::writeMap(path, map);
-    QCOMPARE(contents(path), QByteArray(5400, char(99)));
+    QCOMPARE(TestFiles::contents(path), QByteArray(5400, char(99)));
 
     map.set(0, 1, 0);
     map.set(1, 0, 64);
     map.set(179, 29, 26);
     StageFiles::writeMap(path, map);
-    const QByteArray bytes = contents(path);
+    const QByteArray bytes = TestFiles::contents(path);
     QCOMPARE(bytes.size(), 5400);
     QCOMPARE(int(bytes.at(1)), 0);
     QCOMPARE(int(bytes.at(30)), 64);
@@ -110,7 +100,7 @@ void TestStageFiles::openingReadsWhatTheFileHas()
     QFETCH(int, size);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("m.kwt"));
-    put(path, QByteArray(size, char(200)));
+    QVERIFY(TestFiles::put(path, QByteArray(size, char(200))));
     StageMap map;
     map.fill(5);
     StageFiles::readMap(path, map);
@@ -135,7 +125,7 @@ void TestStageFiles::settingsFileLines()
     QFETCH(Lines, entries);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("s.kwp"));
-    put(path, file);
+    QVERIFY(TestFiles::put(path, file));
     QCOMPARE(StageFiles::readSettings(path).entries(), entries);
 }
 
@@ -161,7 +151,7 @@ void TestStageFiles::aFailedSaveKeepsTheOldFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("castle.kwt"));
-    put(path, "old map");
+    QVERIFY(TestFiles::put(path, "old map"));
     QFile::setPermissions(path, QFile::ReadOwner);
     try {
         StageFiles::writeMap(path, StageMap());
@@ -169,7 +159,7 @@ void TestStageFiles::aFailedSaveKeepsTheOldFile()
     } catch (const VorzoError &e) {
         QCOMPARE(e.message(), QStringLiteral("ファイル %1 を作成できません").arg(path));
     }
-    QCOMPARE(contents(path), QByteArray("old map"));
+    QCOMPARE(TestFiles::contents(path), QByteArray("old map"));
 }
 
 void TestStageFiles::mapPathMustDifferFromItsCompanions_data()

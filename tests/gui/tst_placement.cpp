@@ -50,12 +50,6 @@ private:
             texts << WindowFixture::control<QLabel>(qPrintable(QStringLiteral("%1%2").arg(axis).arg(i)))->text();
         return texts;
     }
-    static void choose(const char *list, int row)
-    {
-        auto *box = WindowFixture::control<QListWidget>(list);
-        box->scrollToItem(box->item(row));
-        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(row)).center());
-    }
 };
 
 static QStringList numbers(int first)
@@ -116,7 +110,7 @@ void TestPlacement::clickPlacesInTheViewedCell()
     QFETCH(QPoint, pixel);
     QFETCH(QPoint, cell);
     WindowFixture f;
-    choose("list2", 10); // "k  コイン", 36
+    WindowFixture::choose("list2", 10); // "k  コイン", 36
     Vorzo->mapView().SetViewOrigin(origin.x(), origin.y());
     QTest::mouseClick(canvas(), Qt::LeftButton, {}, pixel);
     StageMap expected;
@@ -130,7 +124,7 @@ void TestPlacement::clickPlacesInTheViewedCell()
 void TestPlacement::leftDragPlacesWhereEventsLand()
 {
     WindowFixture f;
-    choose("list1", 4); // "E  ピカチー"
+    WindowFixture::choose("list1", 4); // "E  ピカチー"
     mouse(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
     mouse(QEvent::MouseMove, {40, 5}, Qt::NoButton, Qt::LeftButton);
     mouse(QEvent::MouseMove, {140, 5}, Qt::NoButton, Qt::LeftButton); // jumps over cells 2 and 3
@@ -225,7 +219,7 @@ void TestPlacement::bulkEdits()
     QFETCH(QString, typed);
     QFETCH(QString, cells);
     WindowFixture f;
-    choose("list2", 0); // "a  レンガ", 26
+    WindowFixture::choose("list2", 0); // "a  レンガ", 26
     Vorzo->stageMap().set(3, 3, 60);
     if (!typed.isEmpty())
         f.dialogs.type(typed);

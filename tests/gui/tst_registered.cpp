@@ -52,12 +52,6 @@ private:
             rows << WindowFixture::control<QListWidget>(name)->currentRow();
         return rows;
     }
-    static void choose(const char *list, int row)
-    {
-        auto *box = WindowFixture::control<QListWidget>(list);
-        box->scrollToItem(box->item(row));
-        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(row)).center());
-    }
     // F1..F5 pressed on the 登録 page, away from the palette lists.
     static void pressRecall(WindowFixture &f, int k)
     {
@@ -111,14 +105,14 @@ void TestRegistered::registerAndRecall()
     QFETCH(QString, radio);
     WindowFixture f;
     for (int k = 1; k <= 5; ++k) {
-        choose(qPrintable(list), row);
+        WindowFixture::choose(qPrintable(list), row);
         f.control<QPushButton>(qPrintable(QStringLiteral("b%1").arg(k)))->click();
         QCOMPARE(box(k), code);
 
         // Somewhere else in all three lists, then the key brings it back.
-        choose("list1", 7);
-        choose("list3", 5);
-        choose("list2", 9);
+        WindowFixture::choose("list1", 7);
+        WindowFixture::choose("list3", 5);
+        WindowFixture::choose("list2", 9);
         pressRecall(f, k);
         QCOMPARE(checkedRadio(), radio);
         auto *recalled = f.control<QListWidget>(qPrintable(list));
@@ -150,7 +144,7 @@ void TestRegistered::storedValuesTheProgramNeverWrites()
     WindowFixture f(false);
     putIni(f, "[Toroku]\r\nNo3=" + stored + "\r\n");
     f.show();
-    choose("list2", 4);
+    WindowFixture::choose("list2", 4);
     const QList<int> before = rows();
     pressRecall(f, 3);
     QCOMPARE(checkedRadio(), QStringLiteral("sel2"));
@@ -174,7 +168,7 @@ void TestRegistered::saveWritesTheFive()
     WindowFixture f(false);
     putIni(f, "[Directory]\r\nImage=mine.bmp\r\n\r\n[Toroku]\r\nNo1=3\r\n");
     f.show();
-    choose("list2", 25);
+    WindowFixture::choose("list2", 25);
     f.control<QPushButton>("b3")->click();
     QFile file(f.programFolder() + QStringLiteral("dazorad.ini"));
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "TestFiles.h"
+
 using Kind = ScriptedDialogs::Kind;
 using Lines = QList<QByteArray>;
 
@@ -38,17 +40,6 @@ private slots:
 
 private:
     static QString project() { return WindowFixture::control<QLineEdit>("Project")->text(); }
-    static QByteArray contents(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    static void put(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     static QByteArray settingsFile(const SettingsList &list)
     {
         QByteArray text;
@@ -107,12 +98,12 @@ void TestStageCommands::saveAsWritesTheFilesAndNamesTheProject()
 
     StageMap expected;
     expected.set(3, 4, 26);
-    const QByteArray map = contents(dir.filePath(chosen));
+    const QByteArray map = TestFiles::contents(dir.filePath(chosen));
     QCOMPARE(map.size(), 5400);
     QCOMPARE(int(map.at(3 * 30 + 4)), 26);
-    QCOMPARE(contents(dir.filePath(base + ".kwp")), settingsFile(defaultSettings()));
+    QCOMPARE(TestFiles::contents(dir.filePath(base + ".kwp")), settingsFile(defaultSettings()));
     const bool withPage = entry == "SaveAs2";
-    QCOMPARE(contents(dir.filePath(base + ".htm")), withPage ? Vorzo->pageTab().finalPage() : QByteArray("<missing>"));
+    QCOMPARE(TestFiles::contents(dir.filePath(base + ".htm")), withPage ? Vorzo->pageTab().finalPage() : QByteArray("<missing>"));
     QCOMPARE(project(), dir.filePath(base));
     QVERIFY(f.dialogs.texts(Kind::Error).isEmpty());
 }
@@ -123,7 +114,7 @@ void TestStageCommands::saveAsWithThePageBeforeAnyRefresh()
     QTemporaryDir dir;
     f.dialogs.pick(dir.filePath("early.kwt"));
     f.action("SaveAs2")->trigger();
-    QCOMPARE(contents(dir.filePath("early.htm")), QByteArray());
+    QCOMPARE(TestFiles::contents(dir.filePath("early.htm")), QByteArray());
 }
 
 void TestStageCommands::saveAsRefusesAMapNameThatIsItsCompanion()
@@ -181,9 +172,9 @@ void TestStageCommands::overwriteWritesUnderTheProjectName()
     f.press(Qt::Key_F7);
     f.action("HTML1")->trigger();
     // The map now goes to castle.kwt, a file of its own; castle.txt stays.
-    QCOMPARE(int(contents(dir.filePath("castle.kwt")).at(0)), 1);
-    QCOMPARE(int(contents(dir.filePath("castle.txt")).at(0)), 99);
-    QCOMPARE(contents(dir.filePath("castle.htm")), Vorzo->pageTab().finalPage());
+    QCOMPARE(int(TestFiles::contents(dir.filePath("castle.kwt")).at(0)), 1);
+    QCOMPARE(int(TestFiles::contents(dir.filePath("castle.txt")).at(0)), 99);
+    QCOMPARE(TestFiles::contents(dir.filePath("castle.htm")), Vorzo->pageTab().finalPage());
     QCOMPARE(project(), dir.filePath("castle"));
     QCOMPARE(f.dialogs.fileDialogs.size(), 1); // no question
 }
@@ -193,13 +184,13 @@ void TestStageCommands::aReadOnlyMapFileStopsTheSave()
     WindowFixture f;
     QTemporaryDir dir;
     const QString map = dir.filePath("castle.kwt");
-    put(map, "old");
+    QVERIFY(TestFiles::put(map, "old"));
     QFile::setPermissions(map, QFile::ReadOwner);
     f.dialogs.pick(map);
     f.action("SaveAs2")->trigger();
     QCOMPARE(f.dialogs.texts(Kind::Error), QStringList{QStringLiteral("ファイル %1 を作成できません.").arg(map)});
-    QCOMPARE(contents(map), QByteArray("old"));
-    QCOMPARE(contents(dir.filePath("castle.kwp")), QByteArray("<missing>"));
+    QCOMPARE(TestFiles::contents(map), QByteArray("old"));
+    QCOMPARE(TestFiles::contents(dir.filePath("castle.kwp")), QByteArray("<missing>"));
     QCOMPARE(project(), QString());
 }
 
@@ -235,7 +226,7 @@ void TestStageCommands::openWithoutItsSettingsFile()
 {
     WindowFixture f;
     QTemporaryDir dir;
-    put(dir.filePath("lone.kwt"), QByteArray(100, char(7)));
+    QVERIFY(TestFiles::put(dir.filePath("lone.kwt"), QByteArray(100, char(7))));
     Vorzo->mapView().SetViewOrigin(30, 5);
     const SettingsList before = SettingForm->settings();
     f.dialogs.pick(dir.filePath("lone.kwt"));

@@ -16,6 +16,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "TestFiles.h"
 #include <QUrl>
 
 using Kind = ScriptedDialogs::Kind;
@@ -35,11 +37,6 @@ private:
         QDir(f.programFolder()).mkdir(QStringLiteral("TestPlay"));
         return TestPlay::pagePath();
     }
-    static QByteArray contents(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
 };
 
 void TestTestPlay::writesThePageAndOpensItsAddress()
@@ -50,8 +47,8 @@ void TestTestPlay::writesThePageAndOpensItsAddress()
     Vorzo->stageMap().set(0, 0, 0);
     f.press(Qt::Key_F9);
     QCOMPARE(page, f.programFolder() + "TestPlay" + QDir::separator() + "TestPlay.htm");
-    QCOMPARE(contents(page), Vorzo->pageTab().finalPage());
-    QVERIFY(contents(page).startsWith("<HTML>\r\n<PARAM NAME=\"map0-0\"  VALUE=\"A."));
+    QCOMPARE(TestFiles::contents(page), Vorzo->pageTab().finalPage());
+    QVERIFY(TestFiles::contents(page).startsWith("<HTML>\r\n<PARAM NAME=\"map0-0\"  VALUE=\"A."));
     QCOMPARE(f.control<QTabWidget>("PageControl1")->currentIndex(), 1);
     QCOMPARE(f.shell.opened, QStringList{QUrl::fromLocalFile(page).toString(QUrl::FullyEncoded)});
     QVERIFY(f.shell.opened.at(0).startsWith("file:///"));
@@ -66,7 +63,7 @@ void TestTestPlay::twoTestPlaysInARow()
     f.press(Qt::Key_F9);
     Vorzo->stageMap().set(1, 0, 26);
     f.press(Qt::Key_F9);
-    QVERIFY(contents(page).contains("<PARAM NAME=\"map0-0\"  VALUE=\".a"));
+    QVERIFY(TestFiles::contents(page).contains("<PARAM NAME=\"map0-0\"  VALUE=\".a"));
     QCOMPARE(f.shell.opened.size(), 2);
 }
 

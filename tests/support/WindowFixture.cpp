@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QListWidget>
 #include <QDir>
 #include <QTest>
 #include <QTimer>
@@ -48,6 +49,13 @@ WindowFixture::~WindowFixture()
 QAction *WindowFixture::action(const char *name)
 {
     return Vorzo->findChild<QAction *>(QString::fromLatin1(name));
+}
+
+void WindowFixture::choose(const char *list, int row)
+{
+    auto *box = control<QListWidget>(list);
+    box->scrollToItem(box->item(row));
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(row)).center());
 }
 
 void WindowFixture::press(int key, Qt::KeyboardModifiers modifiers)

@@ -35,6 +35,9 @@ public:
     static QAction *action(const char *name);
     template <typename T> static T *control(const char *name);
 
+    // Clicks item `row` of a palette list, scrolled into view, as a person would.
+    static void choose(const char *list, int row);
+
     // Presses a key as a person would: through the focused window, so that
     // shortcuts resolve as they do for the user.
     static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
