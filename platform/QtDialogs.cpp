@@ -1,4 +1,5 @@
 #include "QtDialogs.h"
+#include "Seam.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -11,7 +12,7 @@
 namespace {
 
 QtDialogs realDialogs;
-Dialogs *current = &realDialogs;
+Seam<Dialogs> seam(realDialogs);
 
 // Message texts carry CR LF line ends; a label wants LF.
 QString displayed(const QString &text)
@@ -42,14 +43,12 @@ std::optional<QString> runFileDialog(FileDialog &dialog)
 
 Dialogs &dialogs()
 {
-    return *current;
+    return seam.get();
 }
 
 Dialogs *setDialogs(Dialogs *replacement)
 {
-    Dialogs *previous = current;
-    current = replacement ? replacement : &realDialogs;
-    return previous;
+    return seam.replace(replacement);
 }
 
 void QtDialogs::message(const QString &text)

@@ -1,4 +1,5 @@
 #include "Shell.h"
+#include "Seam.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -19,20 +20,18 @@ public:
 };
 
 DesktopShell desktopShell;
-Shell *current = &desktopShell;
+Seam<Shell> seam(desktopShell);
 
 } // namespace
 
 Shell &shell()
 {
-    return *current;
+    return seam.get();
 }
 
 Shell *setShell(Shell *replacement)
 {
-    Shell *previous = current;
-    current = replacement ? replacement : &desktopShell;
-    return previous;
+    return seam.replace(replacement);
 }
 
 void ShellOpen(const QString &target)
