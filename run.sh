@@ -4,5 +4,5 @@ set -euo pipefail
 source "$(dirname "$0")/tools/setup.sh"
 vorzo_install_missing_packages
 vorzo_build
-cd build/dist
-exec ./VorzoDazorad
+cd "$VORZO_ROOT/build/dist"
+exec ./VorzoDazorad "$@"

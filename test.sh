@@ -4,4 +4,5 @@ set -euo pipefail
 source "$(dirname "$0")/tools/setup.sh"
 vorzo_install_missing_packages
 vorzo_build
+cd "$VORZO_ROOT"
 ctest --preset default "$@"

@@ -1,7 +1,7 @@
 #include "Help.h"
 #include "ui_Help.h"
 
-#include "platform/Desktop.h"
+#include "desktop/Desktop.h"
 
 THelpForm *HelpForm = nullptr;
 

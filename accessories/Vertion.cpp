@@ -1,7 +1,7 @@
 #include "Vertion.h"
 #include "ui_Vertion.h"
 
-#include "platform/Desktop.h"
+#include "desktop/Desktop.h"
 
 TAboutBox *AboutBox = nullptr;
 

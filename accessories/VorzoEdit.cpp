@@ -1,7 +1,7 @@
 #include "VorzoEdit.h"
 #include "ui_VorzoEdit.h"
 
-#include "platform/Desktop.h"
+#include "desktop/Desktop.h"
 
 TEditForm *EditForm = nullptr;
 

@@ -2,7 +2,7 @@
 
 #include "Windows.h"
 #include "VorzoDazoradMain.h"
-#include "platform/Desktop.h"
+#include "desktop/Desktop.h"
 #include "platform/Dialogs.h"
 
 #include <QApplication>
@@ -12,6 +12,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QLatin1String(ApplicationTitle));
     Desktop::install(app);
+    Desktop::installServices();
 
     createWindows();
 

@@ -1,7 +1,7 @@
 #include "VorzoDazoradMain.h"
 #include "ui_VorzoDazoradMain.h"
 
-#include "Preferences.h"
+#include "platform/Preferences.h"
 #include "accessories/Help.h"
 #include "accessories/Vertion.h"
 #include "accessories/VorzoEdit.h"
@@ -12,7 +12,7 @@
 #include "output/StageCommands.h"
 #include "output/StageFiles.h"
 #include "output/TestPlay.h"
-#include "platform/Desktop.h"
+#include "desktop/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Guarded.h"
 #include "platform/Shell.h"
@@ -76,7 +76,7 @@ TVorzo::TVorzo(QWidget *parent) : QMainWindow(parent), ui(new Ui::TVorzo)
             ui->mappos,
             {{ui->ue10, 0, -10}, {ui->ue1, 0, -1}, {ui->reset, 0, 0}, {ui->hidari10, -10, 0}, {ui->hidari1, -1, 0},
              {ui->migi1, 1, 0}, {ui->migi10, 10, 0}, {ui->sita1, 0, 1}, {ui->sita10, 0, 10}}},
-        Map, []() -> const PatternImage & { return imgform->pattern(); }, this);
+        Map, [] { return imgform->pattern().tiles(); }, this);
     m_placement = std::make_unique<Placement>(Map, *m_view, *m_palette);
     m_registered = new RegisteredItems(
         RegisteredItems::Controls{{ui->No1, ui->No2, ui->No3, ui->No4, ui->No5},

@@ -7,7 +7,7 @@
 #include "app/VorzoDazoradMain.h"
 #include "app/Windows.h"
 #include "environment/VorzoImage.h"
-#include "platform/Desktop.h"
+#include "desktop/Desktop.h"
 #include "stage/CanvasPicture.h"
 #include "stage/MapCanvas.h"
 #include "stage/ViewOrigin.h"
@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
     QImage picture(320, 320, QImage::Format_RGB32);
     const int runs = 5000;
     report("RedrawCanvas, 100 cells placed", runs, medianMicroseconds(runs, [&] {
-        RedrawCanvas(picture, map, ViewOrigin{}, imgform->pattern());
+        RedrawCanvas(picture, map, ViewOrigin{}, imgform->pattern().tiles());
     }));
 
     Vorzo->stageMap() = map;

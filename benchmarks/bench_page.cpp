@@ -6,7 +6,7 @@
 #include "app/VorzoDazoradMain.h"
 #include "app/Windows.h"
 #include "output/ParameterText.h"
-#include "platform/Desktop.h"
+#include "desktop/Desktop.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 #include <QTabWidget>
 
-#include "platform/Desktop.h"
+#include "desktop/Desktop.h"
 
 TPagesDlg *PagesDlg = nullptr;
 

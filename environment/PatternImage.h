@@ -20,6 +20,10 @@ public:
     Kind kind() const { return m_kind; }
     bool isBitmap() const { return m_kind == Kind::Bitmap; }
 
+    // What the canvas copies its tiles from: the picture of a bitmap, none
+    // for any other kind.
+    const QImage *tiles() const { return isBitmap() ? &m_image : nullptr; }
+
 private:
     QImage m_image;
     Kind m_kind = Kind::Bitmap;

@@ -1,7 +1,7 @@
 #include "VorzoImage.h"
 #include "ui_VorzoImage.h"
 
-#include "platform/Desktop.h"
+#include "desktop/Desktop.h"
 
 #include <QPixmap>
 

@@ -1,9 +1,12 @@
 #pragma once
-// Every modal question the program asks goes through this seam, so windows can
-// be driven by tests with scripted answers.
+// Every modal question the program asks goes through this seam, so commands
+// and windows can be driven by tests with scripted answers. The real dialogs
+// (desktop/QtDialogs) are installed at start; without them every question is
+// answered as if cancelled.
 
 #include <QList>
 #include <QString>
+#include <QtGlobal>
 #include <optional>
 
 enum class WarningButton { Yes, No, Cancel };
@@ -17,6 +20,17 @@ struct FileDialog
     QString filter;        // "description(*.ext)"
     QString defaultSuffix; // added to a name typed without extension
     QString fileName;      // proposed at the next use; a wildcard name opens its folder
+    bool preview = false;  // a picture dialog: shows the picture of the file under the cursor
+};
+
+// A colour as the system stores it: 0x00BBGGRR.
+using ColourValue = quint32;
+
+// A colour chooser that opens on the colour last confirmed in it (black
+// before the first use).
+struct ColourDialog
+{
+    ColourValue colour = 0;
 };
 
 class Dialogs
@@ -43,13 +57,25 @@ public:
     // Runs the file dialog: the chosen file's full path, or nothing when the
     // user cancels. A save dialog asks before replacing an existing file.
     virtual std::optional<QString> chooseFile(const FileDialog &dialog) = 0;
+
+    // The colour chooser, opened on `initial`: the confirmed colour, or
+    // nothing when cancelled.
+    virtual std::optional<ColourValue> chooseColour(ColourValue initial) = 0;
+
+    // Folder selection with `prompt` above a folder tree; only real folders
+    // can be confirmed and none is preselected. The chosen folder's full path
+    // (without a trailing separator but for the root), or nothing.
+    virtual std::optional<QString> chooseFolder(const QString &prompt) = 0;
 };
 
 // Runs the dialog and remembers the name chosen in it.
 std::optional<QString> runFileDialog(FileDialog &dialog);
 
-// The dialogs in use. The program starts with the real ones; a test installs
-// its own for the test's lifetime.
+// Runs the colour chooser and remembers the colour confirmed in it.
+std::optional<ColourValue> runColourDialog(ColourDialog &dialog);
+
+// The dialogs in use, and the installation of others (the real ones at
+// start, scripted ones in a test); returns what was installed before.
 Dialogs &dialogs();
 Dialogs *setDialogs(Dialogs *replacement);
 

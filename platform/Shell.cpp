@@ -1,26 +1,17 @@
 #include "Shell.h"
 #include "Seam.h"
 
-#include <QDesktopServices>
-#include <QUrl>
-
 namespace {
 
-class DesktopShell : public Shell
+// Until the desktop's opener is installed nothing is opened.
+class NoShell : public Shell
 {
 public:
-    void open(const QString &target) override
-    {
-        // An address is opened as it is; anything else is a local path, turned
-        // into a proper file:// address. No command line is ever built.
-        const QUrl asAddress(target, QUrl::StrictMode);
-        const bool isAddress = asAddress.isValid() && asAddress.scheme().size() > 1;
-        QDesktopServices::openUrl(isAddress ? asAddress : QUrl::fromLocalFile(target));
-    }
+    void open(const QString &) override {}
 };
 
-DesktopShell desktopShell;
-Seam<Shell> seam(desktopShell);
+NoShell noShell;
+Seam<Shell> seam(noShell);
 
 } // namespace
 

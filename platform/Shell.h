@@ -1,5 +1,6 @@
 #pragma once
-// The desktop's "open with its default program" service.
+// The desktop's "open with its default program" service. The real opener
+// (desktop/DesktopShell) is installed at start.
 
 #include <QString>
 
@@ -10,6 +11,7 @@ public:
     virtual void open(const QString &target) = 0;
 };
 
+// The opener in use, and the installation of another; returns the previous.
 Shell &shell();
 Shell *setShell(Shell *replacement);
 

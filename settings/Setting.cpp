@@ -5,7 +5,7 @@
 #include "SettingsGrid.h"
 #include "SettingsModel.h"
 #include "output/ParameterText.h"
-#include "platform/Desktop.h"
+#include "desktop/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Guarded.h"
 #include "platform/VorzoError.h"

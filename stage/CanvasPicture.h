@@ -6,7 +6,6 @@
 
 class QImage;
 class QPainter;
-class PatternImage;
 class StageMap;
 struct ViewOrigin;
 
@@ -16,8 +15,8 @@ inline const QColor GridLines{255, 255, 0};         // yellow
 // Sets both the pen and the fill colour of the canvas.
 void SetCanvasColour(QPainter &canvas, const QColor &colour);
 
-// Cyan background, the tile of every non-empty cell copied as it is, yellow
-// lines on the first pixel column and row of cells 1 to 9. A pattern image
-// that is not a bitmap stops the drawing at the first non-empty cell with
-// VorzoError, leaving only the background.
-void RedrawCanvas(QImage &picture, const StageMap &map, const ViewOrigin &origin, const PatternImage &pattern);
+// Cyan background, the tile of every non-empty cell copied as it is from
+// `tiles`, yellow lines on the first pixel column and row of cells 1 to 9.
+// Without tiles (a pattern image that is not a bitmap) the drawing stops at
+// the first non-empty cell with VorzoError, leaving only the background.
+void RedrawCanvas(QImage &picture, const StageMap &map, const ViewOrigin &origin, const QImage *tiles);

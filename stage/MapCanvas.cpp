@@ -15,10 +15,10 @@ MapCanvas::PointerState stateOf(const QMouseEvent *event)
 } // namespace
 
 MapCanvas::MapCanvas(QWidget *parent)
-    : QWidget(parent), m_picture(Side, Side, QImage::Format_RGB32)
+    : QWidget(parent), m_picture(CanvasSide, CanvasSide, QImage::Format_RGB32)
 {
     m_picture.fill(Qt::white);
-    setFixedSize(Side, Side);
+    setFixedSize(CanvasSide, CanvasSide);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

@@ -2,6 +2,8 @@
 // The canvas: keeps its 320 x 320 picture and shows it; reports left clicks
 // and every pointer movement with the buttons and keys held.
 
+#include "CanvasGeometry.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -9,8 +11,6 @@ class MapCanvas : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int Side = 320;
-
     explicit MapCanvas(QWidget *parent = nullptr);
 
     // Draw into the picture, then call pictureChanged() to have it shown.
@@ -18,7 +18,7 @@ public:
     const QImage &picture() const { return m_picture; }
     void pictureChanged() { update(); }
 
-    QSize sizeHint() const override { return {Side, Side}; }
+    QSize sizeHint() const override { return {CanvasSide, CanvasSide}; }
 
     // The pointer state of a movement: the buttons and the keys of the set
     // {left, right, middle, Shift, Ctrl, Alt} held at that moment.

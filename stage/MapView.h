@@ -9,7 +9,7 @@
 #include <functional>
 
 class MapCanvas;
-class PatternImage;
+class QImage;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -32,7 +32,8 @@ public:
         QWidget *marker;              // mappos
         QList<MoveButton> moveButtons;
     };
-    using PatternSource = std::function<const PatternImage &()>;
+    // The pattern image's tiles at the moment of drawing (none: not a bitmap).
+    using PatternSource = std::function<const QImage *()>;
 
     MapView(const Controls &controls, const StageMap &map, PatternSource pattern, QObject *parent);
 

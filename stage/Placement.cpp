@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int CellPixels = 32;
-
 // Asks for a stage coordinate 0..max; nothing when the answer is empty.
 std::optional<int> askCoordinate(const QString &caption, const QString &prompt, int max)
 {
@@ -32,8 +30,8 @@ Placement::Placement(StageMap &map, MapView &view, const Palette &palette)
 
 void Placement::writeInView(QPoint position, CellCode code)
 {
-    const ViewOrigin &origin = m_view.origin();
-    m_map.set(origin.column + position.x() / CellPixels, origin.row + position.y() / CellPixels, code);
+    const QPoint cell = cellUnder(position, m_view.origin());
+    m_map.set(cell.x(), cell.y(), code);
     m_view.RedrawCanvas();
 }
 
@@ -44,7 +42,7 @@ void Placement::maincanClick(QPoint position)
 
 void Placement::maincanMouseMove(QPoint position, MapCanvas::PointerState state)
 {
-    if (position.x() < 0 || position.y() < 0 || position.x() >= MapCanvas::Side || position.y() >= MapCanvas::Side)
+    if (!isOnCanvas(position))
         return;
     if (state.isExactly(Qt::LeftButton))
         writeInView(position, m_palette.PaletteSelection());

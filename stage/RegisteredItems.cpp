@@ -2,7 +2,7 @@
 
 #include "Palette.h"
 #include "RegisteredItem.h"
-#include "app/Preferences.h"
+#include "platform/Preferences.h"
 #include "platform/Guarded.h"
 
 #include <QAction>

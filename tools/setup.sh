@@ -24,13 +24,16 @@ vorzo_install_missing_packages() {
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# The source folder; presets are found from there.
+VORZO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
 vorzo_build() {
-    local root
-    root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-    cd "$root"
-    [ -f build/CMakeCache.txt ] || cmake --preset default
-    cmake --build --preset default
+    (
+        cd "$VORZO_ROOT"
+        [ -f build/CMakeCache.txt ] || cmake --preset default
+        cmake --build --preset default
+    )
 }

@@ -1,5 +1,5 @@
-#include "app/Preferences.h"
-#include "app/ProfileFile.h"
+#include "platform/Preferences.h"
+#include "platform/ProfileFile.h"
 #include "platform/IntegerText.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ShiftJis.h"

@@ -40,7 +40,7 @@ bool TestCanvas::cellShows(const QImage &picture, QPoint at, const QImage &patte
 void TestCanvas::emptyViewIsCyanWithNineLinesEachWay()
 {
     QImage picture = canvas();
-    RedrawCanvas(picture, StageMap(), ViewOrigin(), PatternImage::builtIn());
+    RedrawCanvas(picture, StageMap(), ViewOrigin(), PatternImage::builtIn().tiles());
     const QRgb cyan = qRgb(0, 255, 255), yellow = qRgb(255, 255, 0);
     for (int y = 0; y < 320; ++y) {
         for (int x = 0; x < 320; ++x) {
@@ -69,7 +69,7 @@ void TestCanvas::tilesAreCopiedFromTheirSquares()
     StageMap map;
     map.set(origin.column + viewCell.x(), origin.row + viewCell.y(), CellCode(code));
     QImage picture = canvas();
-    RedrawCanvas(picture, map, origin, pattern);
+    RedrawCanvas(picture, map, origin, pattern.tiles());
     QVERIFY(cellShows(picture, viewCell * 32, pattern.image(), code, viewCell != QPoint(0, 0)));
     // The tile's own background, not the canvas's cyan, surrounds the picture.
     QCOMPARE(picture.pixel(viewCell * 32 + QPoint(31, 31)) != qRgb(0, 255, 255), true);
@@ -85,7 +85,7 @@ void TestCanvas::squaresOutsideThePictureKeepTheBackground()
     map.set(1, 0, 200);  // a code only a file brings: far below
     map.set(2, 0, 12);   // square (64, 32): inside
     QImage picture = canvas();
-    RedrawCanvas(picture, map, ViewOrigin(), PatternImage(small, PatternImage::Kind::Bitmap));
+    RedrawCanvas(picture, map, ViewOrigin(), PatternImage(small, PatternImage::Kind::Bitmap).tiles());
     QCOMPARE(picture.pixel(10, 10), qRgb(0, 255, 255));
     QCOMPARE(picture.pixel(42, 10), qRgb(0, 255, 255));
     QCOMPARE(picture.pixel(74, 10), qRgb(10, 20, 30));
@@ -98,13 +98,13 @@ void TestCanvas::aPictureThatIsNotABitmapStopsAtTheFirstTile()
     const PatternImage pattern(icon, PatternImage::Kind::Icon);
     QImage picture = canvas();
 
-    RedrawCanvas(picture, StageMap(), ViewOrigin(), pattern); // nothing placed: draws normally
+    RedrawCanvas(picture, StageMap(), ViewOrigin(), pattern.tiles()); // nothing placed: draws normally
     QCOMPARE(picture.pixel(32, 5), qRgb(255, 255, 0));
 
     StageMap map;
     map.set(4, 4, 26);
     try {
-        RedrawCanvas(picture, map, ViewOrigin(), pattern);
+        RedrawCanvas(picture, map, ViewOrigin(), pattern.tiles());
         QFAIL("drew tiles from a picture that is not a bitmap");
     } catch (const VorzoError &e) {
         QCOMPARE(e.message(), QStringLiteral("ビットマップを持っている時のみイメージの変更が可能です"));

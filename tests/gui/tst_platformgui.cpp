@@ -1,9 +1,10 @@
 #include "ScriptedDialogs.h"
 
-#include "platform/Desktop.h"
+#include "desktop/Desktop.h"
+#include "desktop/DesktopShell.h"
 #include "platform/Guarded.h"
-#include "platform/HintFilter.h"
-#include "platform/QtDialogs.h"
+#include "desktop/HintFilter.h"
+#include "desktop/QtDialogs.h"
 #include "platform/Shell.h"
 #include "platform/VorzoError.h"
 
@@ -139,7 +140,7 @@ void TestPlatformGui::shellOpenHandsProperAddresses()
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
-    ShellOpen(target);
+    DesktopShell().open(target);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QCOMPARE(catcher.urls, QList<QUrl>{url});

@@ -41,3 +41,16 @@ std::optional<QString> ScriptedDialogs::chooseFile(const FileDialog &dialog)
     fileDialogs.append(dialog);
     return m_files.isEmpty() ? std::nullopt : m_files.dequeue();
 }
+
+std::optional<ColourValue> ScriptedDialogs::chooseColour(ColourValue initial)
+{
+    m_shown.append({Kind::Colour, QString(), {}, {}});
+    colourDialogs.append(initial);
+    return m_colours.isEmpty() ? std::nullopt : m_colours.dequeue();
+}
+
+std::optional<QString> ScriptedDialogs::chooseFolder(const QString &prompt)
+{
+    m_shown.append({Kind::Folder, prompt, {}, {}});
+    return m_folders.isEmpty() ? std::nullopt : m_folders.dequeue();
+}

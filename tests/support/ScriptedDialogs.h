@@ -13,7 +13,7 @@
 class ScriptedDialogs : public Dialogs
 {
 public:
-    enum class Kind { Message, Warning, Error, Input, File };
+    enum class Kind { Message, Warning, Error, Input, File, Colour, Folder };
     struct Shown
     {
         Kind kind;
@@ -39,6 +39,14 @@ public:
     // The file dialogs shown, as they were when shown.
     QList<FileDialog> fileDialogs;
 
+    // Queues the answer of the next colour chooser (nothing: キャンセル).
+    void pickColour(std::optional<ColourValue> colour) { m_colours.enqueue(colour); }
+    // The colour each chooser opened on.
+    QList<ColourValue> colourDialogs;
+
+    // Queues the answer of the next folder selection (nothing: キャンセル).
+    void pickFolder(std::optional<QString> folder) { m_folders.enqueue(std::move(folder)); }
+
     const QList<Shown> &shown() const { return m_shown; }
     QStringList texts(Kind kind) const;
     void forget() { m_shown.clear(); }
@@ -48,11 +56,15 @@ public:
     void error(const QString &text) override;
     QString inputBox(const QString &caption, const QString &prompt, const QString &initial) override;
     std::optional<QString> chooseFile(const FileDialog &dialog) override;
+    std::optional<ColourValue> chooseColour(ColourValue initial) override;
+    std::optional<QString> chooseFolder(const QString &prompt) override;
 
 private:
     Dialogs *m_previous = nullptr;
     QQueue<WarningButton> m_answers;
     QQueue<std::optional<QString>> m_inputs;
     QQueue<std::optional<QString>> m_files;
+    QQueue<std::optional<ColourValue>> m_colours;
+    QQueue<std::optional<QString>> m_folders;
     QList<Shown> m_shown;
 };

@@ -1,7 +1,7 @@
 #include "WindowFixture.h"
 
 #include "app/Windows.h"
-#include "platform/Desktop.h"
+#include "desktop/Desktop.h"
 #include "platform/ProgramFolder.h"
 
 #include <QAction>

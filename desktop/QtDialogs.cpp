@@ -1,18 +1,17 @@
 #include "QtDialogs.h"
-#include "Seam.h"
+
+#include "PicturePreview.h"
 
 #include <QApplication>
-#include <QFileDialog>
+#include <QColorDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace {
-
-QtDialogs realDialogs;
-Seam<Dialogs> seam(realDialogs);
 
 // Message texts carry CR LF line ends; a label wants LF.
 QString displayed(const QString &text)
@@ -32,24 +31,6 @@ void showBox(QMessageBox::Icon icon, const QString &text)
 }
 
 } // namespace
-
-std::optional<QString> runFileDialog(FileDialog &dialog)
-{
-    const std::optional<QString> chosen = dialogs().chooseFile(dialog);
-    if (chosen)
-        dialog.fileName = *chosen;
-    return chosen;
-}
-
-Dialogs &dialogs()
-{
-    return seam.get();
-}
-
-Dialogs *setDialogs(Dialogs *replacement)
-{
-    return seam.replace(replacement);
-}
 
 void QtDialogs::message(const QString &text)
 {
@@ -116,6 +97,8 @@ std::optional<QString> QtDialogs::chooseFile(const FileDialog &dialog)
         box.setAcceptMode(QFileDialog::AcceptOpen);
         box.setFileMode(QFileDialog::AnyFile); // the chosen file need not exist
     }
+    if (dialog.preview)
+        PicturePreview::attachTo(box);
     // A wildcard name opens its folder listing the matching files.
     const QFileInfo proposed(dialog.fileName);
     if (!dialog.fileName.isEmpty()) {
@@ -126,4 +109,31 @@ std::optional<QString> QtDialogs::chooseFile(const FileDialog &dialog)
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(box.selectedFiles().constFirst());
+}
+
+std::optional<ColourValue> QtDialogs::chooseColour(ColourValue initial)
+{
+    QColorDialog box(QApplication::activeWindow());
+    box.setOption(QColorDialog::DontUseNativeDialog);
+    box.setCurrentColor(QColor(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF));
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QColor chosen = box.selectedColor();
+    return ColourValue(chosen.red()) | ColourValue(chosen.green()) << 8 | ColourValue(chosen.blue()) << 16;
+}
+
+std::optional<QString> QtDialogs::chooseFolder(const QString &prompt)
+{
+    QFileDialog box(QApplication::activeWindow(), prompt);
+    box.setOption(QFileDialog::DontUseNativeDialog);
+    box.setFileMode(QFileDialog::Directory);
+    box.setOption(QFileDialog::ShowDirsOnly);
+    box.setLabelText(QFileDialog::LookIn, prompt);
+    box.setDirectory(QDir::rootPath());
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QFileInfo chosen(box.selectedFiles().constFirst());
+    if (!chosen.isDir())
+        return std::nullopt;
+    return QDir::toNativeSeparators(chosen.absoluteFilePath());
 }

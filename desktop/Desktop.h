@@ -1,14 +1,19 @@
 #pragma once
 // The stand-ins for the original desktop: its fonts, its dialog button order,
-// its hints, the Japanese texts of the standard dialogs.
+// its hints, the Japanese texts of the standard dialogs, the real dialogs and
+// the desktop's opener.
 
 class QApplication;
 class QWidget;
 
 namespace Desktop {
 
-// Once per process, right after the application object exists.
+// Once per process, right after the application object exists: fonts,
+// style, hints, translations.
 void install(QApplication &app);
+
+// The real dialogs and the desktop's opener (tests install their own).
+void installServices();
 
 // The form's font family at its 12-pixel size (forms name the family only).
 void useFormFont(QWidget *form, int pixels = 12);

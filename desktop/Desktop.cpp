@@ -1,7 +1,9 @@
 #include "Desktop.h"
 
 #include "ButtonOrderStyle.h"
+#include "DesktopShell.h"
 #include "HintFilter.h"
+#include "QtDialogs.h"
 
 #include <QApplication>
 #include <QFont>
@@ -12,6 +14,10 @@
 #include <QWidget>
 
 namespace Desktop {
+namespace {
+QtDialogs realDialogs;
+DesktopShell realShell;
+} // namespace
 
 void install(QApplication &app)
 {
@@ -24,6 +30,12 @@ void install(QApplication &app)
 
     app.setStyle(new ButtonOrderStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     app.installEventFilter(new HintFilter(&app));
+}
+
+void installServices()
+{
+    setDialogs(&realDialogs);
+    setShell(&realShell);
 }
 
 void useFormFont(QWidget *form, int pixels)

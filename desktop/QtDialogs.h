@@ -1,7 +1,8 @@
 #pragma once
-// The real dialogs: Qt's message boxes with the system's captions and buttons.
+// The real dialogs: Qt's own, non-native, in Japanese, with the system's
+// captions and buttons.
 
-#include "Dialogs.h"
+#include "platform/Dialogs.h"
 
 class QtDialogs : public Dialogs
 {
@@ -11,4 +12,6 @@ public:
     void error(const QString &text) override;
     QString inputBox(const QString &caption, const QString &prompt, const QString &initial) override;
     std::optional<QString> chooseFile(const FileDialog &dialog) override;
+    std::optional<ColourValue> chooseColour(ColourValue initial) override;
+    std::optional<QString> chooseFolder(const QString &prompt) override;
 };
