@@ -4,6 +4,7 @@
 #include "VorzoDazoradMain.h"
 #include "desktop/Desktop.h"
 #include "platform/Dialogs.h"
+#include "stage/Stage.h"
 
 #include <QApplication>
 
@@ -14,7 +15,9 @@ int main(int argc, char *argv[])
     Desktop::install(app);
     Desktop::installServices();
 
-    createWindows();
+    // The edited stage exists before the windows that show it.
+    Stage stage;
+    createWindows(stage);
 
     // Closing the main window ends the program, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);

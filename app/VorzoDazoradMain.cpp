@@ -1,20 +1,20 @@
 #include "VorzoDazoradMain.h"
 #include "ui_VorzoDazoradMain.h"
 
-#include "platform/Preferences.h"
 #include "accessories/Help.h"
 #include "accessories/Vertion.h"
 #include "accessories/VorzoEdit.h"
+#include "desktop/Desktop.h"
 #include "environment/Environ.h"
 #include "environment/VorzoImage.h"
 #include "output/PageTab.h"
 #include "output/ParameterText.h"
-#include "output/StageCommands.h"
 #include "output/StageFiles.h"
+#include "output/StageMenu.h"
 #include "output/TestPlay.h"
-#include "desktop/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Guarded.h"
+#include "platform/Preferences.h"
 #include "platform/Shell.h"
 #include "settings/Setting.h"
 #include "stage/MapCanvas.h"
@@ -22,6 +22,7 @@
 #include "stage/Palette.h"
 #include "stage/Placement.h"
 #include "stage/RegisteredItems.h"
+#include "stage/Stage.h"
 
 #include <QCloseEvent>
 #include <QMenu>
@@ -43,7 +44,7 @@ void giveMenuHintsToTheirActions(QWidget *window)
 
 } // namespace
 
-TVorzo::TVorzo(QWidget *parent) : QMainWindow(parent), ui(new Ui::TVorzo)
+TVorzo::TVorzo(Stage &stage, QWidget *parent) : QMainWindow(parent), ui(new Ui::TVorzo), m_stage(stage)
 {
     ui->setupUi(this);
     Desktop::useFormFont(this);
@@ -67,7 +68,7 @@ TVorzo::TVorzo(QWidget *parent) : QMainWindow(parent), ui(new Ui::TVorzo)
         Palette::Controls{ui->sel1, ui->sel2, ui->sel3, ui->list1, ui->list2, ui->list3, paletteMenu, ui->PopO1},
         this);
     m_pageTab = std::make_unique<PageTab>(
-        PageTab::Controls{ui->before, ui->mapping, ui->setting, ui->after, ui->final});
+        PageTab::Controls{ui->before, ui->mapping, ui->setting, ui->after, ui->final}, m_stage);
     m_view = new MapView(
         MapView::Controls{
             ui->maincan,
@@ -76,16 +77,21 @@ TVorzo::TVorzo(QWidget *parent) : QMainWindow(parent), ui(new Ui::TVorzo)
             ui->mappos,
             {{ui->ue10, 0, -10}, {ui->ue1, 0, -1}, {ui->reset, 0, 0}, {ui->hidari10, -10, 0}, {ui->hidari1, -1, 0},
              {ui->migi1, 1, 0}, {ui->migi10, 10, 0}, {ui->sita1, 0, 1}, {ui->sita10, 0, 10}}},
-        Map, [] { return imgform->pattern().tiles(); }, this);
-    m_placement = std::make_unique<Placement>(Map, *m_view, *m_palette);
+        m_stage.map(), [] { return imgform->pattern().tiles(); }, this);
+    m_placement = new Placement(
+        Placement::Controls{ui->maincan,
+                            {ui->N20, ui->PopN20}, {ui->N21, ui->PopN21}, {ui->Y291, ui->PopY291},
+                            {ui->X11, ui->PopX11}, {ui->Y11, ui->PopY11}},
+        m_stage.map(), *m_view, *m_palette, this);
     m_registered = new RegisteredItems(
         RegisteredItems::Controls{{ui->No1, ui->No2, ui->No3, ui->No4, ui->No5},
                                   {ui->b1, ui->b2, ui->b3, ui->b4, ui->b5},
                                   ui->Save,
                                   {ui->use1, ui->use2, ui->use3, ui->use4, ui->use5}},
         *m_palette, this);
-    m_stageCommands = std::make_unique<StageCommands>(
-        StageCommands::Parts{Map, *m_view, *m_placement, *m_pageTab, ui->Project});
+    m_stageMenu = new StageMenu(
+        StageMenu::Controls{ui->New1, ui->Open1, ui->SaveAs1, ui->SaveAs2, ui->N22, ui->HTML1, ui->Project}, m_stage,
+        [this] { m_view->SetViewOrigin(0, 0); }, this);
 
     // Alt+F4 closes the window also where no window manager does it.
     auto *altF4 = new QAction(this);
@@ -100,6 +106,11 @@ TVorzo::TVorzo(QWidget *parent) : QMainWindow(parent), ui(new Ui::TVorzo)
 TVorzo::~TVorzo()
 {
     delete ui;
+}
+
+StageCommands &TVorzo::stageCommands()
+{
+    return m_stageMenu->commands();
 }
 
 void TVorzo::connectHandlers()
@@ -119,39 +130,12 @@ void TVorzo::connectHandlers()
     on(ui->T2, &TVorzo::T2Click);
     on(ui->Help2, &TVorzo::Help2Click);
     on(ui->About1, &TVorzo::About1Click);
-
-    // The map edits, from the main menu and from the palette's context menu.
-    const struct { QAction *mainEntry, *paletteEntry; void (Placement::*handler)(); } edits[] = {
-        {ui->N20, ui->PopN20, &Placement::N20Click}, {ui->N21, ui->PopN21, &Placement::N21Click},
-        {ui->Y291, ui->PopY291, &Placement::Y291Click}, {ui->X11, ui->PopX11, &Placement::X11Click},
-        {ui->Y11, ui->PopY11, &Placement::Y11Click},
-    };
-    for (const auto &edit : edits) {
-        for (QAction *entry : {edit.mainEntry, edit.paletteEntry}) {
-            connect(entry, &QAction::triggered, this,
-                    guarded([this, handler = edit.handler] { (m_placement.get()->*handler)(); }));
-        }
-    }
-    const struct { QAction *entry; void (StageCommands::*handler)(); } stageFiles[] = {
-        {ui->New1, &StageCommands::New1Click}, {ui->Open1, &StageCommands::Open1Click},
-        {ui->SaveAs1, &StageCommands::SaveAs1Click}, {ui->SaveAs2, &StageCommands::SaveAs2Click},
-        {ui->N22, &StageCommands::N22Click}, {ui->HTML1, &StageCommands::HTML1Click},
-    };
-    for (const auto &command : stageFiles) {
-        connect(command.entry, &QAction::triggered, this,
-                guarded([this, handler = command.handler] { (m_stageCommands.get()->*handler)(); }));
-    }
-    connect(ui->maincan, &MapCanvas::clicked, this,
-            [this](QPoint at) { runGuarded([&] { m_placement->maincanClick(at); }); });
-    connect(ui->maincan, &MapCanvas::moved, this, [this](QPoint at, MapCanvas::PointerState state) {
-        runGuarded([&] { m_placement->maincanMouseMove(at, state); });
-    });
 }
 
 void TVorzo::FormCreate()
 {
     m_palette->selectFirstItems();
-    Map.clear();
+    m_stage.map().clear();
 }
 
 void TVorzo::showEvent(QShowEvent *event)
@@ -162,15 +146,15 @@ void TVorzo::showEvent(QShowEvent *event)
 
 void TVorzo::FormShow()
 {
-    if (FirstShowDone)
+    if (m_firstShowDone)
         return;
     Desktop::centreOnScreen(this);
     // Each step reports its own failure; the later steps still run, so the
     // defaults snapshot exists whatever failed before it.
     runGuarded([this] { m_view->RedrawCanvas(); });
     runGuarded([this] { readPreferences(); });
-    FirstShowDone = true;
-    SettingForm->takeDefaultSettingsSnapshot();
+    m_firstShowDone = true;
+    m_stage.settings().takeDefaultSettingsSnapshot();
 }
 
 void TVorzo::readPreferences()
@@ -209,19 +193,19 @@ void TVorzo::Exit1Click()
 
 QByteArray TVorzo::MakeMapHTML() const
 {
-    return ::MakeMapHTML(Map);
+    return ::MakeMapHTML(m_stage.map());
 }
 
 void TVorzo::N2Click()
 {
-    m_pageTab->refresh(Map, SettingForm->settings());
+    m_pageTab->refresh(MakeMapHTML(), SettingForm->MakeHTML());
     ui->PageControl1->setCurrentIndex(HtmlPage);
 }
 
 void TVorzo::T3Click()
 {
     N2Click();
-    StageFiles::writePage(TestPlay::pagePath(), m_pageTab->finalPage());
+    StageFiles::writePage(TestPlay::pagePath(), m_stage.finishedPage());
     ShellOpen(TestPlay::address());
 }
 

@@ -2,10 +2,7 @@
 // The main window: the stage editor, the page generator, the registered items
 // and the clock on four tabs, and the menus that reach every other window.
 
-#include "stage/StageMap.h"
-
 #include <QMainWindow>
-#include <memory>
 
 namespace Ui { class TVorzo; }
 class MapView;
@@ -13,24 +10,27 @@ class Palette;
 class PageTab;
 class Placement;
 class RegisteredItems;
+class Stage;
 class StageCommands;
+class StageMenu;
 
 class TVorzo : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TVorzo(QWidget *parent = nullptr);
+    // Shows `stage`, which outlives the window.
+    explicit TVorzo(Stage &stage, QWidget *parent = nullptr);
     ~TVorzo() override;
 
     enum Page { MainEditPage = 0, HtmlPage = 1, RegisterPage = 2, ClockPage = 3 };
 
-    StageMap &stageMap() { return Map; }
+    Stage &stage() { return m_stage; }
     const Palette &stagePalette() const { return *m_palette; }
-    const PageTab &pageTab() const { return *m_pageTab; }
     MapView &mapView() { return *m_view; }
-    StageCommands &stageCommands() { return *m_stageCommands; }
-    bool firstShowDone() const { return FirstShowDone; }
+    StageCommands &stageCommands();
+    bool firstShowDone() const { return m_firstShowDone; }
 
+    // The map parameter text of the current stage map.
     QByteArray MakeMapHTML() const;
 
 signals:
@@ -44,14 +44,18 @@ protected:
 private:
     void connectHandlers();
 
+    // Start and end: creation, the first show's work, the close question.
     void FormCreate();
     void FormShow();
     void readPreferences();
     bool FormCloseQuery();
 
-    void Exit1Click();
+    // システム: refresh the page, test play, exit.
     void N2Click();
     void T3Click();
+    void Exit1Click();
+
+    // Entries that only open another window.
     void N7Click();
     void N9Click();
     void N13Click();
@@ -62,15 +66,16 @@ private:
     void About1Click();
 
     Ui::TVorzo *ui;
-    StageMap Map;
-    bool FirstShowDone = false;
-    // Parts of the window's behaviour; the QObjects among them are its children.
+    Stage &m_stage;
+    bool m_firstShowDone = false;
+    // Parts of the window's behaviour, each wiring its own controls; the
+    // QObjects among them are the window's children.
     Palette *m_palette = nullptr;
     std::unique_ptr<PageTab> m_pageTab;
     MapView *m_view = nullptr;
-    std::unique_ptr<Placement> m_placement;
+    Placement *m_placement = nullptr;
     RegisteredItems *m_registered = nullptr;
-    std::unique_ptr<StageCommands> m_stageCommands;
+    StageMenu *m_stageMenu = nullptr;
 };
 
 extern TVorzo *Vorzo;

@@ -7,13 +7,14 @@
 #include "environment/Environ.h"
 #include "environment/VorzoImage.h"
 #include "settings/Setting.h"
+#include "stage/Stage.h"
 
-void createWindows()
+void createWindows(Stage &stage)
 {
-    Vorzo = new TVorzo;
+    Vorzo = new TVorzo(stage);
     EditForm = new TEditForm;
     imgform = new Timgform;
-    SettingForm = new TSettingForm;
+    SettingForm = new TSettingForm(stage.settings());
     PagesDlg = new TPagesDlg;
     AboutBox = new TAboutBox;
     HelpForm = new THelpForm;

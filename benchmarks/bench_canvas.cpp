@@ -6,6 +6,7 @@
 
 #include "app/VorzoDazoradMain.h"
 #include "app/Windows.h"
+#include "stage/Stage.h"
 #include "environment/VorzoImage.h"
 #include "desktop/Desktop.h"
 #include "stage/CanvasPicture.h"
@@ -22,7 +23,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     Desktop::install(app);
     QDir::setCurrent(QStringLiteral(VORZO_DIST_DIR)); // where the program finds Setting.cfg
-    createWindows();
+    Stage stage;
+    createWindows(stage);
     Vorzo->show();
 
     StageMap map;
@@ -34,7 +36,7 @@ int main(int argc, char *argv[])
         RedrawCanvas(picture, map, ViewOrigin{}, imgform->pattern().tiles());
     }));
 
-    Vorzo->stageMap() = map;
+    stage.map() = map;
     auto *canvas = Vorzo->findChild<MapCanvas *>(QStringLiteral("maincan"));
     int step = 0;
     report("movement event during a left drag", runs, medianMicroseconds(runs, [&] {

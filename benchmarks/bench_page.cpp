@@ -1,12 +1,15 @@
-// The page refresh: map parameter text alone, and the whole F7 through the
-// real main window (offscreen).
+// The page refresh: the map and settings parameter texts alone, and the
+// whole F7 through the real main window (offscreen).
 
 #include "Median.h"
 
 #include "app/VorzoDazoradMain.h"
 #include "app/Windows.h"
-#include "output/ParameterText.h"
 #include "desktop/Desktop.h"
+#include "output/ParameterText.h"
+#include "settings/SettingsList.h"
+#include "settings/SettingsParameterText.h"
+#include "stage/Stage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,9 +29,18 @@ int main(int argc, char *argv[])
     const int runs = 2000;
     report("MakeMapHTML, full stage", runs, medianMicroseconds(runs, [&] { sink = sink + MakeMapHTML(map).size(); }));
 
-    createWindows();
+    // A settings file of 40,000 lines (about 550 KB), keys repeating.
+    SettingsList many;
+    for (int i = 0; i < 40000; ++i)
+        many.append("key" + QByteArray::number(i % 30000) + "=value number " + QByteArray::number(i));
+    const int settingsRuns = 20;
+    report("MakeSettingsHTML, 40,000 lines", settingsRuns,
+           medianMicroseconds(settingsRuns, [&] { sink = sink + MakeSettingsHTML(many).size(); }));
+
+    Stage stage;
+    createWindows(stage);
     Vorzo->show();
-    Vorzo->stageMap() = map;
+    stage.map() = map;
     QAction *refresh = Vorzo->findChild<QAction *>(QStringLiteral("N2"));
     const int refreshes = 200;
     report("F7 refresh through the main window", refreshes, medianMicroseconds(refreshes, [&] { refresh->trigger(); }));

@@ -2,11 +2,10 @@
 // The "HTML生成" tab: the two templates the user edits, the generated map and
 // settings parameter text, and the finished page.
 
-#include "ParameterText.h"
+#include <QByteArray>
 
 class QPlainTextEdit;
-class SettingsList;
-class StageMap;
+class Stage;
 
 class PageTab
 {
@@ -16,18 +15,17 @@ public:
         QPlainTextEdit *before, *mapping, *setting, *after, *final;
     };
 
-    explicit PageTab(const Controls &controls);
+    PageTab(const Controls &controls, Stage &stage);
 
-    // Rebuilds the parameter text and the finished page from scratch. A
-    // template that the code page cannot hold throws before anything changes.
-    void refresh(const StageMap &map, const SettingsList &settings);
-
-    // The finished page as last refreshed, byte for byte; empty before.
-    const QByteArray &finalPage() const { return m_final; }
+    // Shows the new parameter texts and joins the finished page from the
+    // templates as they stand and those texts; the page becomes the stage's.
+    // A template that the code page cannot hold throws before anything
+    // changes.
+    void refresh(const QByteArray &mapping, const QByteArray &setting);
 
 private:
     static void show(QPlainTextEdit *box, const QByteArray &bytes);
 
     Controls c;
-    QByteArray m_final;
+    Stage &m_stage;
 };

@@ -1,6 +1,5 @@
 #include "ParameterText.h"
 
-#include "settings/SettingsList.h"
 #include "stage/StageMap.h"
 
 namespace {
@@ -26,20 +25,6 @@ QByteArray MakeMapHTML(const StageMap &map)
                 text += CellCodeToLetter(map.at(column, row));
             text += "\">\r\n";
         }
-    }
-    return text;
-}
-
-QByteArray MakeSettingsHTML(const SettingsList &settings)
-{
-    QByteArray text;
-    for (const QByteArray &entry : settings.entries()) {
-        const QByteArray key = SettingsList::keyOf(entry);
-        text += "<PARAM NAME=\"";
-        text += key;
-        text += "\" VALUE=\"";
-        text += settings.value(key);
-        text += "\">\r\n";
     }
     return text;
 }

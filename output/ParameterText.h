@@ -4,15 +4,10 @@
 #include <QByteArray>
 
 class StageMap;
-class SettingsList;
 
 // 90 lines "<PARAM NAME="mapN-R"  VALUE="<60 letters>">" CR LF, segment by
 // segment (60 columns each), row by row; every line 93 bytes.
 QByteArray MakeMapHTML(const StageMap &map);
-
-// One line "<PARAM NAME="key" VALUE="value">" CR LF per entry, in list order,
-// the value looked up by the entry's key. Nothing is escaped or skipped.
-QByteArray MakeSettingsHTML(const SettingsList &settings);
 
 // The four parts of the finished page, joined as they stand.
 struct PageParts

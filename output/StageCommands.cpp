@@ -1,20 +1,14 @@
 #include "StageCommands.h"
 
-#include "PageTab.h"
 #include "StageFiles.h"
-#include "settings/Setting.h"
-#include "stage/MapView.h"
-#include "stage/Placement.h"
-#include "stage/StageMap.h"
+#include "stage/Stage.h"
 
-#include <QLineEdit>
-
-StageCommands::StageCommands(const Parts &parts)
+StageCommands::StageCommands(Stage &stage, std::function<void()> showFromStart)
     : MainOpen{FileDialog::Kind::Open, QStringLiteral("マップを開く(詳細設定も同時に開きます)"),
                QStringLiteral("ぼるぞクリエイターマップファイル(*.kwt)"), QStringLiteral("kwt"), {}},
       MainSave{FileDialog::Kind::Save, QStringLiteral("マップを保存する(詳細設定も同時に保存します)"),
                QStringLiteral("ぼるぞクリエイターファイル(*.kwt)"), QStringLiteral("kwt"), {}},
-      p(parts)
+      m_stage(stage), m_showFromStart(std::move(showFromStart))
 {
 }
 
@@ -25,9 +19,9 @@ void StageCommands::New1Click()
         {WarningButton::Yes, WarningButton::No});
     if (answer != WarningButton::Yes)
         return;
-    p.placement.N21Click();
-    p.view.SetViewOrigin(0, 0);
-    SettingForm->DeleteAll();
+    m_stage.map().clear();
+    m_showFromStart();
+    m_stage.settings().DeleteAll();
 }
 
 void StageCommands::Open1Click()
@@ -36,10 +30,10 @@ void StageCommands::Open1Click()
     if (!chosen)
         return;
     const QString base = StageFiles::baseOf(*chosen);
-    StageFiles::readMap(*chosen, p.map);
-    SettingForm->replaceSettings(StageFiles::readSettings(StageFiles::settingsPathOf(base)));
-    p.view.SetViewOrigin(0, 0);
-    p.project->setText(base);
+    StageFiles::readMap(*chosen, m_stage.map());
+    m_stage.settings().replace(StageFiles::readSettings(StageFiles::settingsPathOf(base)));
+    m_showFromStart();
+    m_stage.setProjectName(base);
 }
 
 void StageCommands::SaveAs1Click()
@@ -59,11 +53,11 @@ void StageCommands::saveAs(bool withPage)
         return;
     StageFiles::checkDistinctPaths(*chosen, withPage);
     const QString base = StageFiles::baseOf(*chosen);
-    StageFiles::writeMap(*chosen, p.map);
-    StageFiles::writeSettings(StageFiles::settingsPathOf(base), SettingForm->settings());
+    StageFiles::writeMap(*chosen, m_stage.map());
+    StageFiles::writeSettings(StageFiles::settingsPathOf(base), m_stage.settingsList());
     if (withPage)
-        StageFiles::writePage(StageFiles::pagePathOf(base), p.page.finalPage());
-    p.project->setText(base);
+        StageFiles::writePage(StageFiles::pagePathOf(base), m_stage.finishedPage());
+    m_stage.setProjectName(base);
 }
 
 void StageCommands::N22Click()
@@ -78,13 +72,13 @@ void StageCommands::HTML1Click()
 
 void StageCommands::overwrite(bool withPage)
 {
-    const QString base = p.project->text();
+    const QString base = m_stage.projectName();
     if (base.isEmpty()) {
         dialogs().message(QStringLiteral("プロジェクト名が決まっていません。"));
         return;
     }
-    StageFiles::writeMap(StageFiles::mapPathOf(base), p.map);
-    StageFiles::writeSettings(StageFiles::settingsPathOf(base), SettingForm->settings());
+    StageFiles::writeMap(StageFiles::mapPathOf(base), m_stage.map());
+    StageFiles::writeSettings(StageFiles::settingsPathOf(base), m_stage.settingsList());
     if (withPage)
-        StageFiles::writePage(StageFiles::pagePathOf(base), p.page.finalPage());
+        StageFiles::writePage(StageFiles::pagePathOf(base), m_stage.finishedPage());
 }

@@ -1,30 +1,20 @@
 #pragma once
 // The システム menu's stage commands: new stage, open, save as (with or
-// without the page) and overwrite under the project name.
+// without the page) and overwrite under the project name. They work on the
+// edited stage and ask through the dialogs seam; no window is needed.
 
 #include "platform/Dialogs.h"
 
-#include <QObject>
+#include <functional>
 
-class MapView;
-class PageTab;
-class Placement;
-class QLineEdit;
-class StageMap;
+class Stage;
 
 class StageCommands
 {
 public:
-    struct Parts
-    {
-        StageMap &map;
-        MapView &view;
-        Placement &placement;
-        const PageTab &page;
-        QLineEdit *project; // the read-only field "プロジェクト名"
-    };
-
-    explicit StageCommands(const Parts &parts);
+    // `showFromStart`: the view back to column 0, row 0, redrawn (it may
+    // fail, like any redraw).
+    StageCommands(Stage &stage, std::function<void()> showFromStart);
 
     void New1Click();
     void Open1Click();
@@ -41,5 +31,6 @@ private:
     void saveAs(bool withPage);
     void overwrite(bool withPage);
 
-    Parts p;
+    Stage &m_stage;
+    std::function<void()> m_showFromStart;
 };

@@ -110,6 +110,19 @@ bool equalIgnoringAsciiCase(const QByteArray &a, const QByteArray &b)
     return true;
 }
 
+QByteArray foldAsciiCase(const QByteArray &text)
+{
+    QByteArray folded = text;
+    for (qsizetype i = 0; i < folded.size(); ++i) {
+        const uchar c = uchar(folded.at(i));
+        if (isLeadByte(c) && i + 1 < folded.size())
+            ++i; // the trail byte is part of the character, not a letter
+        else if (c >= 'a' && c <= 'z')
+            folded[i] = char(c - 'a' + 'A');
+    }
+    return folded;
+}
+
 bool isLeadByte(uchar byte)
 {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);

@@ -28,6 +28,10 @@ bool isLeadByte(uchar byte);
 // 0x83 0x41) is not a letter.
 bool equalIgnoringAsciiCase(const QByteArray &a, const QByteArray &b);
 
+// The text with the ASCII letters of its single-byte characters in upper
+// case: two texts are equal ignoring ASCII case when their folds are equal.
+QByteArray foldAsciiCase(const QByteArray &text);
+
 // The message for a character the code page cannot hold.
 QString unencodableMessage(char32_t character);
 

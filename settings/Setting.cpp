@@ -1,10 +1,9 @@
 #include "Setting.h"
 #include "ui_Setting.h"
 
-#include "DefaultSettings.h"
 #include "SettingsGrid.h"
-#include "SettingsModel.h"
-#include "output/ParameterText.h"
+#include "SettingsParameterText.h"
+#include "StageSettings.h"
 #include "desktop/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Guarded.h"
@@ -20,16 +19,16 @@ constexpr int ValueColumnWidth = 645;
 constexpr int RowHeight = 18;
 } // namespace
 
-TSettingForm::TSettingForm(QWidget *parent) : QDialog(parent), ui(new Ui::TSettingForm)
+TSettingForm::TSettingForm(StageSettings &settings, QWidget *parent)
+    : QDialog(parent), ui(new Ui::TSettingForm), m_settings(settings)
 {
     ui->setupUi(this);
     Desktop::useFormFont(this);
     move(196, 120); // where it was designed to open, not centred
 
-    m_model = new SettingsModel(this);
-    m_model->replaceAll(defaultSettings());
-    ui->Main->setModel(m_model);
-    m_rows = new RowGuard(m_model, SettingsModel::ValueColumn, this);
+    SettingsModel *model = &m_settings.model();
+    ui->Main->setModel(model);
+    m_rows = new RowGuard(model, SettingsModel::ValueColumn, this);
     m_rows->setAllow([this](int row) { return MainSelectCell(row); });
     ui->Main->setSelectionModel(m_rows);
     m_values = new SettingValueDelegate(this);
@@ -42,8 +41,15 @@ TSettingForm::TSettingForm(QWidget *parent) : QDialog(parent), ui(new Ui::TSetti
     ui->Status->showMessage(QStringLiteral("制限時間,0を設定すると無制限"));
 
     // A refused value is reported once the editor has let go of it.
-    connect(m_model, &SettingsModel::refused, this,
+    connect(model, &SettingsModel::refused, this,
             [](const QString &message) { dialogs().error(errorBoxText(message)); }, Qt::QueuedConnection);
+    // A new list (opened, restored) keeps the current row where it can.
+    connect(model, &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { m_rowBeforeReset = m_rows->currentIndex().row(); });
+    connect(model, &QAbstractItemModel::modelReset, this, [this, model] {
+        if (model->rowCount() > 0)
+            m_rows->placeQuietly(std::clamp(m_rowBeforeReset, 0, model->rowCount() - 1));
+    });
     connect(m_rows, &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current, const QModelIndex &previous) {
                 if (previous.isValid())
@@ -84,31 +90,14 @@ void TSettingForm::showEvent(QShowEvent *event)
     showEditorOfCurrentRow();
 }
 
-const SettingsList &TSettingForm::settings() const
-{
-    return m_model->settings();
-}
-
-void TSettingForm::replaceSettings(SettingsList settings)
-{
-    const int row = m_rows->currentIndex().row();
-    m_model->replaceAll(std::move(settings));
-    m_rows->placeQuietly(std::clamp(row, 0, m_model->rowCount() - 1));
-}
-
 QByteArray TSettingForm::MakeHTML() const
 {
-    return MakeSettingsHTML(settings());
-}
-
-void TSettingForm::takeDefaultSettingsSnapshot()
-{
-    DefaultSettingsSnapshot = settings();
+    return MakeSettingsHTML(m_settings.list());
 }
 
 void TSettingForm::DeleteAll()
 {
-    replaceSettings(DefaultSettingsSnapshot);
+    m_settings.DeleteAll();
 }
 
 void TSettingForm::D2Click()

@@ -4,33 +4,26 @@
 // into the list; there is no OK or Cancel.
 
 #include "SettingHelp.h"
-#include "SettingsList.h"
 
 #include <QDialog>
 
 namespace Ui { class TSettingForm; }
 class RowGuard;
 class SettingValueDelegate;
-class SettingsModel;
+class StageSettings;
 
 class TSettingForm : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TSettingForm(QWidget *parent = nullptr);
+    // Shows and edits `settings`, which outlive the window.
+    explicit TSettingForm(StageSettings &settings, QWidget *parent = nullptr);
     ~TSettingForm() override;
 
-    // The detailed settings, the content of the grid.
-    const SettingsList &settings() const;
-    void replaceSettings(SettingsList settings);
-
-    // MakeHTML: the settings parameter text of the current list.
+    // The settings parameter text of the current list.
     QByteArray MakeHTML() const;
 
-    // Taken once, at the main window's first show; new stage and
-    // restore-defaults bring it back.
-    void takeDefaultSettingsSnapshot();
-    const SettingsList &defaultSettingsSnapshot() const { return DefaultSettingsSnapshot; }
+    // The list := the defaults snapshot; the current row stays where it was.
     void DeleteAll();
 
 protected:
@@ -43,11 +36,11 @@ private:
     void showEditorOfCurrentRow();
 
     Ui::TSettingForm *ui;
-    SettingsModel *m_model;
+    StageSettings &m_settings;
     RowGuard *m_rows;
     SettingValueDelegate *m_values;
     SettingHelp m_help;
-    SettingsList DefaultSettingsSnapshot;
+    int m_rowBeforeReset = 0;
 };
 
 extern TSettingForm *SettingForm;

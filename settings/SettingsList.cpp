@@ -19,6 +19,11 @@ bool SettingsList::keysEqual(const QByteArray &a, const QByteArray &b)
     return ShiftJis::equalIgnoringAsciiCase(a, b);
 }
 
+QByteArray SettingsList::foldedKey(const QByteArray &key)
+{
+    return ShiftJis::foldAsciiCase(key);
+}
+
 QByteArray SettingsList::value(const QByteArray &key) const
 {
     for (const QByteArray &entry : m_entries) {

@@ -30,6 +30,8 @@ public:
     // Key comparison: ASCII letters of single-byte characters fold; the trail
     // byte of a double-byte character (0x41 in 0x83 0x41) is not a letter.
     static bool keysEqual(const QByteArray &a, const QByteArray &b);
+    // The spelling two equal keys share.
+    static QByteArray foldedKey(const QByteArray &key);
 
     bool operator==(const SettingsList &) const = default;
 

@@ -17,6 +17,17 @@ char CellCodeToLetter(CellCode code)
     }
 }
 
+PaletteEntry paletteEntryOf(CellCode code)
+{
+    if (code <= 25)
+        return {PaletteGroup::Objects, code};
+    if (code <= 51)
+        return {PaletteGroup::BlocksItems, code - 26};
+    if (code <= LastPlaceableCode)
+        return {PaletteGroup::Decorations, code - 52};
+    return {PaletteGroup::Decorations, 13};
+}
+
 CellCode paletteCode(PaletteGroup group, int index)
 {
     switch (group) {

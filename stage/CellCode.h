@@ -20,3 +20,13 @@ enum class PaletteGroup { Objects = 0, BlocksItems = 1, Decorations = 2 };
 // 26 + i, Decorations 52 + i up to item 12 and 99 (empty) beyond. The result
 // is a byte: the low 8 bits of the sum.
 CellCode paletteCode(PaletteGroup group, int index);
+
+// The palette entry that places a code: the inverse of paletteCode for the
+// placeable codes 0-64 and for 99, the decorations' ".  空白" (item 13). Any
+// other code also gives that entry.
+struct PaletteEntry
+{
+    PaletteGroup group;
+    int index;
+};
+PaletteEntry paletteEntryOf(CellCode code);

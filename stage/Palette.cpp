@@ -63,18 +63,12 @@ CellCode Palette::PaletteSelection() const
 
 void Palette::recall(CellCode code)
 {
-    QRadioButton *radio = c.sel3;
-    QListWidget *list = c.list3;
-    int row = 13; // ".  空白"
-    if (code <= 25) {
-        radio = c.sel1, list = c.list1, row = code;
-    } else if (code <= 51) {
-        radio = c.sel2, list = c.list2, row = code - 26;
-    } else if (code <= LastPlaceableCode) {
-        row = code - 52;
-    }
+    const PaletteEntry entry = paletteEntryOf(code);
+    const int group = int(entry.group);
+    QRadioButton *radio = QList<QRadioButton *>{c.sel1, c.sel2, c.sel3}.at(group);
+    QListWidget *list = QList<QListWidget *>{c.list1, c.list2, c.list3}.at(group);
     radio->setChecked(true);
-    list->setCurrentRow(row);
+    list->setCurrentRow(entry.index);
     list->scrollToItem(list->currentItem());
 }
 

@@ -5,7 +5,9 @@
 #include "Palette.h"
 #include "StageMap.h"
 #include "platform/Dialogs.h"
+#include "platform/Guarded.h"
 
+#include <QAction>
 #include <optional>
 
 namespace {
@@ -23,9 +25,20 @@ std::optional<int> askCoordinate(const QString &caption, const QString &prompt, 
 
 } // namespace
 
-Placement::Placement(StageMap &map, MapView &view, const Palette &palette)
-    : m_map(map), m_view(view), m_palette(palette)
+Placement::Placement(const Controls &c, StageMap &map, MapView &view, const Palette &palette, QObject *parent)
+    : QObject(parent), m_map(map), m_view(view), m_palette(palette)
 {
+    connect(c.canvas, &MapCanvas::clicked, this, guarded([this](QPoint at) { maincanClick(at); }));
+    connect(c.canvas, &MapCanvas::moved, this,
+            guarded([this](QPoint at, MapCanvas::PointerState state) { maincanMouseMove(at, state); }));
+    const struct { const QList<QAction *> &entries; void (Placement::*handler)(); } edits[] = {
+        {c.N20, &Placement::N20Click}, {c.N21, &Placement::N21Click}, {c.Y291, &Placement::Y291Click},
+        {c.X11, &Placement::X11Click}, {c.Y11, &Placement::Y11Click},
+    };
+    for (const auto &[entries, handler] : edits) {
+        for (QAction *entry : entries)
+            connect(entry, &QAction::triggered, this, guarded([this, handler = handler] { (this->*handler)(); }));
+    }
 }
 
 void Placement::writeInView(QPoint position, CellCode code)

@@ -5,14 +5,27 @@
 #include "CellCode.h"
 #include "MapCanvas.h"
 
+#include <QList>
+#include <QObject>
+
 class MapView;
 class Palette;
+class QAction;
 class StageMap;
 
-class Placement
+class Placement : public QObject
 {
+    Q_OBJECT
 public:
-    Placement(StageMap &map, MapView &view, const Palette &palette);
+    // Each bulk edit has an entry in the main menu and one in the palette's
+    // context menu; both run the same handler.
+    struct Controls
+    {
+        MapCanvas *canvas;
+        QList<QAction *> N20, N21, Y291, X11, Y11;
+    };
+
+    Placement(const Controls &controls, StageMap &map, MapView &view, const Palette &palette, QObject *parent);
 
     void maincanClick(QPoint position);
     void maincanMouseMove(QPoint position, MapCanvas::PointerState state);

@@ -1,6 +1,7 @@
 #include "accessories/LinkAddresses.h"
 #include "output/PageTemplates.h"
 #include "output/ParameterText.h"
+#include "settings/SettingsParameterText.h"
 #include "platform/ShiftJis.h"
 #include "platform/TextLines.h"
 #include "settings/SettingsList.h"

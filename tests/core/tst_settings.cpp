@@ -1,5 +1,6 @@
 #include "accessories/LinkAddresses.h"
 #include "output/ParameterText.h"
+#include "settings/SettingsParameterText.h"
 #include "platform/ShiftJis.h"
 #include "platform/TextLines.h"
 #include "platform/VorzoError.h"

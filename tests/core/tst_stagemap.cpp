@@ -1,3 +1,4 @@
+#include "stage/CanvasGeometry.h"
 #include "stage/CellCode.h"
 #include "stage/StageMap.h"
 
@@ -11,6 +12,8 @@ private slots:
     void paletteCodes_data();
     void paletteCodes();
     void layoutIsColumnByColumn();
+    void cellUnderACanvasPoint_data();
+    void cellUnderACanvasPoint();
 };
 
 void TestStageMap::letterOfEveryCode()
@@ -50,6 +53,13 @@ void TestStageMap::paletteCodes()
     QFETCH(int, index);
     QFETCH(int, code);
     QCOMPARE(int(paletteCode(PaletteGroup(group), index)), code);
+    // Every entry's code leads back to that entry (the recall of a
+    // registered item relies on it).
+    if (index >= 0) {
+        const PaletteEntry entry = paletteEntryOf(CellCode(code));
+        QCOMPARE(int(entry.group), group);
+        QCOMPARE(entry.index, index);
+    }
 }
 
 void TestStageMap::layoutIsColumnByColumn()
@@ -62,6 +72,31 @@ void TestStageMap::layoutIsColumnByColumn()
     QCOMPARE(int(map.atIndex(30)), 7);
     QCOMPARE(int(map.atIndex(5399)), 64);
     QCOMPARE(StageMap::indexOf(60, 0), 1800);
+}
+
+void TestStageMap::cellUnderACanvasPoint_data()
+{
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QPoint>("origin");
+    QTest::addColumn<bool>("onCanvas");
+    QTest::addColumn<QPoint>("cell");
+    QTest::newRow("top-left pixel") << QPoint(0, 0) << QPoint(0, 0) << true << QPoint(0, 0);
+    QTest::newRow("last pixel of the first cell") << QPoint(31, 31) << QPoint(0, 0) << true << QPoint(0, 0);
+    QTest::newRow("first pixel of the next") << QPoint(32, 64) << QPoint(0, 0) << true << QPoint(1, 2);
+    QTest::newRow("bottom-right, view at its end") << QPoint(319, 319) << QPoint(170, 20) << true << QPoint(179, 29);
+    QTest::newRow("just right of the canvas") << QPoint(320, 5) << QPoint(0, 0) << false << QPoint();
+    QTest::newRow("just above the canvas") << QPoint(5, -1) << QPoint(0, 0) << false << QPoint();
+}
+
+void TestStageMap::cellUnderACanvasPoint()
+{
+    QFETCH(QPoint, point);
+    QFETCH(QPoint, origin);
+    QFETCH(bool, onCanvas);
+    QFETCH(QPoint, cell);
+    QCOMPARE(isOnCanvas(point), onCanvas);
+    if (onCanvas)
+        QCOMPARE(cellUnder(point, ViewOrigin{origin.x(), origin.y()}), cell);
 }
 
 QTEST_APPLESS_MAIN(TestStageMap)

@@ -8,13 +8,17 @@
 #include "output/PageTab.h"
 #include "output/PageTemplates.h"
 #include "output/ParameterText.h"
+#include "settings/SettingsParameterText.h"
 #include "platform/ShiftJis.h"
 #include "platform/TextLines.h"
 #include "settings/DefaultSettings.h"
 #include "settings/Setting.h"
+#include "stage/MapView.h"
 #include "stage/Palette.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -23,6 +27,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 using Kind = ScriptedDialogs::Kind;
@@ -46,6 +51,7 @@ private slots:
     void f7JoinsTemplatesAsTheyStand_data();
     void f7JoinsTemplatesAsTheyStand();
     void f7RefusesATemplateTheCodePageCannotHold();
+    void stageMenuShowsTheProjectAndTheStageFromItsStart();
 
 private:
     static QString shownText(const char *box)
@@ -95,7 +101,7 @@ void TestMainWindow::startUpState()
     QCOMPARE(f.control<QListWidget>("list3")->count(), 14);
     QCOMPARE(f.control<QListWidget>("list1")->visualItemRect(f.control<QListWidget>("list1")->item(1)).height(), 12);
     QCOMPARE(int(Vorzo->stagePalette().PaletteSelection()), 0);
-    QCOMPARE(Vorzo->stageMap(), StageMap());
+    QCOMPARE(Vorzo->stage().map(), StageMap());
 
     QVERIFY(shownText("mapping").isEmpty());
     QVERIFY(shownText("setting").isEmpty());
@@ -324,15 +330,15 @@ void TestMainWindow::hintsReachTheStatusBar()
 void TestMainWindow::f7BuildsThePage()
 {
     WindowFixture f;
-    Vorzo->stageMap().set(60, 0, 36);
+    Vorzo->stage().map().set(60, 0, 36);
     f.press(Qt::Key_F7);
     QCOMPARE(f.control<QTabWidget>("PageControl1")->currentIndex(), 1);
 
-    const QByteArray map = MakeMapHTML(Vorzo->stageMap());
+    const QByteArray map = MakeMapHTML(Vorzo->stage().map());
     QCOMPARE(Vorzo->MakeMapHTML(), map);
     const QByteArray settings = MakeSettingsHTML(defaultSettings());
     const QByteArray page = defaultHeadTemplate() + map + settings + defaultTailTemplate();
-    QCOMPARE(Vorzo->pageTab().finalPage(), page);
+    QCOMPARE(Vorzo->stage().finishedPage(), page);
     QCOMPARE(TextLines::fromEditText(shownText("final")), page);
     QCOMPARE(TextLines::fromEditText(shownText("mapping")), map);
     QCOMPARE(TextLines::fromEditText(shownText("setting")), settings);
@@ -342,10 +348,10 @@ void TestMainWindow::f7BuildsThePage()
     QVERIFY(page.contains("<PARAM NAME=\"map1-0\"  VALUE=\"k"));
 
     // A later edit shows only after the next refresh.
-    Vorzo->stageMap().clear();
-    QCOMPARE(Vorzo->pageTab().finalPage(), page);
+    Vorzo->stage().map().clear();
+    QCOMPARE(Vorzo->stage().finishedPage(), page);
     f.action("N2")->trigger();
-    QVERIFY(!Vorzo->pageTab().finalPage().contains("VALUE=\"k"));
+    QVERIFY(!Vorzo->stage().finishedPage().contains("VALUE=\"k"));
 }
 
 void TestMainWindow::f7JoinsTemplatesAsTheyStand_data()
@@ -372,28 +378,44 @@ void TestMainWindow::f7JoinsTemplatesAsTheyStand()
     f.control<QPlainTextEdit>("before")->setPlainText(before);
     f.control<QPlainTextEdit>("after")->setPlainText(after);
     f.press(Qt::Key_F7);
-    QCOMPARE(Vorzo->pageTab().finalPage(), head + MakeMapHTML(StageMap()) + MakeSettingsHTML(defaultSettings()) + tail);
+    QCOMPARE(Vorzo->stage().finishedPage(), head + MakeMapHTML(StageMap()) + MakeSettingsHTML(defaultSettings()) + tail);
 }
 
 void TestMainWindow::f7RefusesATemplateTheCodePageCannotHold()
 {
     WindowFixture f;
     f.press(Qt::Key_F7);
-    const QByteArray page = Vorzo->pageTab().finalPage();
+    const QByteArray page = Vorzo->stage().finishedPage();
     const QString mapping = shownText("mapping");
     const QString shown = shownText("final");
     f.control<QTabWidget>("PageControl1")->setCurrentIndex(0);
 
-    Vorzo->stageMap().fill(3);
+    Vorzo->stage().map().fill(3);
     f.control<QPlainTextEdit>("after")->appendPlainText(QStringLiteral("価格は€です"));
     f.press(Qt::Key_F7);
 
     QCOMPARE(f.dialogs.texts(Kind::Error).size(), 1);
     QVERIFY(f.dialogs.texts(Kind::Error).at(0).contains(QStringLiteral("「€」")));
-    QCOMPARE(Vorzo->pageTab().finalPage(), page);
+    QCOMPARE(Vorzo->stage().finishedPage(), page);
     QCOMPARE(shownText("final"), shown);
     QCOMPARE(shownText("mapping"), mapping);
     QCOMPARE(f.control<QTabWidget>("PageControl1")->currentIndex(), 0);
+}
+
+void TestMainWindow::stageMenuShowsTheProjectAndTheStageFromItsStart()
+{
+    WindowFixture f;
+    QTemporaryDir dir;
+    f.dialogs.pick(dir.filePath("castle.kwt"));
+    f.action("SaveAs1")->trigger();
+    QCOMPARE(f.control<QLineEdit>("Project")->text(), dir.filePath("castle"));
+
+    Vorzo->mapView().SetViewOrigin(50, 10);
+    f.dialogs.pick(dir.filePath("castle.kwt"));
+    f.action("Open1")->trigger();
+    QCOMPARE(Vorzo->mapView().origin(), (ViewOrigin{0, 0}));
+    QCOMPARE(f.control<QLabel>("x0")->text(), QStringLiteral("0"));
+    QVERIFY(f.dialogs.texts(Kind::Error).isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)

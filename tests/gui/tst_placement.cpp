@@ -115,7 +115,7 @@ void TestPlacement::clickPlacesInTheViewedCell()
     QTest::mouseClick(canvas(), Qt::LeftButton, {}, pixel);
     StageMap expected;
     expected.set(cell.x(), cell.y(), 36);
-    QCOMPARE(Vorzo->stageMap(), expected);
+    QCOMPARE(Vorzo->stage().map(), expected);
     // The tile shows: its square's top-left pixel, away from the grid lines.
     const QPoint drawn(pixel.x() / 32 * 32 + 16, pixel.y() / 32 * 32 + 16);
     QCOMPARE(canvas()->picture().pixel(drawn), imgform->pattern().image().pixel(QPoint(192, 96) + QPoint(16, 16)));
@@ -134,12 +134,12 @@ void TestPlacement::leftDragPlacesWhereEventsLand()
     expected.set(1, 0, 4);
     expected.set(4, 0, 4);
     expected.set(6, 9, 4);
-    QCOMPARE(Vorzo->stageMap(), expected);
+    QCOMPARE(Vorzo->stage().map(), expected);
     mouse(QEvent::MouseButtonRelease, {200, 300}, Qt::LeftButton, Qt::NoButton);
-    QCOMPARE(Vorzo->stageMap(), expected); // the release places once more, in the same cell
+    QCOMPARE(Vorzo->stage().map(), expected); // the release places once more, in the same cell
     mouse(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
     mouse(QEvent::MouseButtonRelease, {400, 5}, Qt::LeftButton, Qt::NoButton); // released outside: no click
-    QCOMPARE(Vorzo->stageMap(), expected);
+    QCOMPARE(Vorzo->stage().map(), expected);
 }
 
 void TestPlacement::dragWithAModifierPlacesOnlyOnRelease()
@@ -148,21 +148,21 @@ void TestPlacement::dragWithAModifierPlacesOnlyOnRelease()
     mouse(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
     mouse(QEvent::MouseMove, {40, 40}, Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
     mouse(QEvent::MouseMove, {80, 80}, Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
-    QCOMPARE(Vorzo->stageMap(), StageMap());
+    QCOMPARE(Vorzo->stage().map(), StageMap());
     mouse(QEvent::MouseButtonRelease, {80, 80}, Qt::LeftButton, Qt::NoButton, Qt::ShiftModifier);
     StageMap expected;
     expected.set(2, 2, 0);
-    QCOMPARE(Vorzo->stageMap(), expected);
+    QCOMPARE(Vorzo->stage().map(), expected);
 }
 
 void TestPlacement::rightDragEmptiesButARightClickDoesNot()
 {
     WindowFixture f;
-    Vorzo->stageMap().fillRow(0, 1);
-    const StageMap before = Vorzo->stageMap();
+    Vorzo->stage().map().fillRow(0, 1);
+    const StageMap before = Vorzo->stage().map();
     mouse(QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
     mouse(QEvent::MouseButtonRelease, {5, 5}, Qt::RightButton, Qt::NoButton);
-    QCOMPARE(Vorzo->stageMap(), before);
+    QCOMPARE(Vorzo->stage().map(), before);
 
     mouse(QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
     mouse(QEvent::MouseMove, {6, 5}, Qt::NoButton, Qt::RightButton);
@@ -171,7 +171,7 @@ void TestPlacement::rightDragEmptiesButARightClickDoesNot()
     StageMap expected = before;
     expected.set(0, 0, EmptyCell);
     expected.set(3, 0, EmptyCell);
-    QCOMPARE(Vorzo->stageMap(), expected);
+    QCOMPARE(Vorzo->stage().map(), expected);
 }
 
 void TestPlacement::otherPointerStatesWriteNothing_data()
@@ -191,11 +191,11 @@ void TestPlacement::otherPointerStatesWriteNothing()
     QFETCH(int, buttons);
     QFETCH(int, keys);
     WindowFixture f;
-    Vorzo->stageMap().fill(7);
+    Vorzo->stage().map().fill(7);
     mouse(QEvent::MouseMove, {50, 50}, Qt::NoButton, Qt::MouseButtons(buttons), Qt::KeyboardModifiers(keys));
     StageMap expected;
     expected.fill(7);
-    QCOMPARE(Vorzo->stageMap(), expected);
+    QCOMPARE(Vorzo->stage().map(), expected);
 }
 
 void TestPlacement::bulkEdits_data()
@@ -220,7 +220,7 @@ void TestPlacement::bulkEdits()
     QFETCH(QString, cells);
     WindowFixture f;
     WindowFixture::choose("list2", 0); // "a  レンガ", 26
-    Vorzo->stageMap().set(3, 3, 60);
+    Vorzo->stage().map().set(3, 3, 60);
     if (!typed.isEmpty())
         f.dialogs.type(typed);
     f.action(qPrintable(entry))->trigger();
@@ -234,7 +234,7 @@ void TestPlacement::bulkEdits()
         expected.fillColumn(n, 26);
     else
         expected.fillRow(n, 26);
-    QCOMPARE(Vorzo->stageMap(), expected);
+    QCOMPARE(Vorzo->stage().map(), expected);
     QVERIFY(f.dialogs.texts(Kind::Message).isEmpty());
 }
 
@@ -262,7 +262,7 @@ void TestPlacement::coordinateInput()
     WindowFixture f;
     f.dialogs.type(typed);
     f.action(qPrintable(entry))->trigger();
-    QCOMPARE(Vorzo->stageMap(), StageMap());
+    QCOMPARE(Vorzo->stage().map(), StageMap());
     QCOMPARE(f.dialogs.texts(Kind::Message), complains ? QStringList{"入力値が不正です"} : QStringList{});
 
     const ScriptedDialogs::Shown &box = f.dialogs.shown().at(0);
@@ -283,7 +283,7 @@ void TestPlacement::aPictureThatIsNotABitmapStillWritesTheCell()
     icon.fill(Qt::black);
     imgform->setPattern(PatternImage(icon, PatternImage::Kind::Icon));
     QTest::mouseClick(canvas(), Qt::LeftButton, {}, {5, 5});
-    QCOMPARE(Vorzo->stageMap().at(0, 0), CellCode(0));
+    QCOMPARE(Vorzo->stage().map().at(0, 0), CellCode(0));
     QCOMPARE(f.dialogs.texts(Kind::Error), QStringList{"ビットマップを持っている時のみイメージの変更が可能です."});
     QCOMPARE(canvas()->picture().pixel(32, 5), qRgb(0, 255, 255)); // no grid either
 }

@@ -110,7 +110,7 @@ void TestSettingsWindow::restoreDefaults()
     QFETCH(bool, yes);
     WindowFixture f;
     const Lines opened{"time_max=99", "extra=1"};
-    SettingForm->replaceSettings(SettingsList(opened));
+    Vorzo->stage().settings().replace(SettingsList(opened));
     openSettings();
     if (yes)
         f.dialogs.answer(WarningButton::Yes);
@@ -118,7 +118,7 @@ void TestSettingsWindow::restoreDefaults()
     QCOMPARE(f.dialogs.shown().size(), 1);
     QCOMPARE(f.dialogs.shown().at(0).text, QStringLiteral("元には戻せません。\r\n本当にいいですか。"));
     QCOMPARE(f.dialogs.shown().at(0).buttons, (QList<WarningButton>{WarningButton::Yes, WarningButton::No}));
-    QCOMPARE(SettingForm->settings(), yes ? defaultSettings() : SettingsList(opened));
+    QCOMPARE(Vorzo->stage().settingsList(), yes ? defaultSettings() : SettingsList(opened));
     QCOMPARE(grid()->model()->rowCount(), yes ? 71 : 2);
 }
 
@@ -143,7 +143,7 @@ void TestSettingsWindow::helpLineIsByPositionAfterReplacing()
     WindowFixture f;
     Lines reversed = defaultSettings().entries();
     std::reverse(reversed.begin(), reversed.end());
-    SettingForm->replaceSettings(SettingsList(reversed));
+    Vorzo->stage().settings().replace(SettingsList(reversed));
     openSettings();
     clickRow(0);
     clickRow(1);
@@ -158,7 +158,7 @@ void TestSettingsWindow::aRowWithoutHelpCannotBeSelected()
     // The fixture's window read the program folder's file; read the short one.
     QDir::setCurrent(folder);
     delete SettingForm;
-    SettingForm = new TSettingForm;
+    SettingForm = new TSettingForm(f.stage.settings());
     openSettings();
     clickRow(1);
     QCOMPARE(status(), QStringLiteral("二行目"));
@@ -176,9 +176,9 @@ void TestSettingsWindow::missingHelpFileAtStartUp()
     WindowFixture f(false);
     QDir::setCurrent(empty.path());
     delete SettingForm;
-    SettingForm = new TSettingForm;
+    SettingForm = new TSettingForm(f.stage.settings());
     QCOMPARE(f.dialogs.texts(Kind::Error), QStringList{QStringLiteral("ファイル Setting.cfg は開けません.")});
-    QCOMPARE(SettingForm->settings(), defaultSettings());
+    QCOMPARE(Vorzo->stage().settingsList(), defaultSettings());
     QCOMPARE(status(), QStringLiteral("制限時間,0を設定すると無制限"));
 }
 
@@ -191,11 +191,11 @@ void TestSettingsWindow::typedValueReachesThePage()
     editor()->selectAll();
     typeText(editor(), QStringLiteral("とくてん"));
     SettingForm->close(); // no OK: what was typed stays
-    QCOMPARE(SettingForm->settings().value("moji_score"), ShiftJis::encode(QStringLiteral("とくてん")));
+    QCOMPARE(Vorzo->stage().settingsList().value("moji_score"), ShiftJis::encode(QStringLiteral("とくてん")));
 
     QApplication::setActiveWindow(Vorzo);
     f.press(Qt::Key_F7);
-    QVERIFY(Vorzo->pageTab().finalPage().contains(
+    QVERIFY(Vorzo->stage().finishedPage().contains(
         "<PARAM NAME=\"moji_score\" VALUE=\"" + ShiftJis::encode(QStringLiteral("とくてん")) + "\">\r\n"));
 }
 
@@ -208,7 +208,7 @@ void TestSettingsWindow::unencodableValueIsRefused()
     typeText(editor(), QStringLiteral("€"));
     QTRY_COMPARE(f.dialogs.texts(Kind::Error).size(), 1);
     QVERIFY(f.dialogs.texts(Kind::Error).at(0).contains(QStringLiteral("「€」")));
-    QCOMPARE(SettingForm->settings().value("moji_highscore"), QByteArray("HIGHSCORE"));
+    QCOMPARE(Vorzo->stage().settingsList().value("moji_highscore"), QByteArray("HIGHSCORE"));
     QCOMPARE(editor()->text(), QStringLiteral("HIGHSCORE"));
 }
 

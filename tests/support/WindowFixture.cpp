@@ -21,7 +21,7 @@ WindowFixture::WindowFixture(bool show)
         installed = true;
     }
     ProgramFolder::setOverride(m_programFolder.path());
-    createWindows();
+    createWindows(stage);
     if (show)
         this->show();
 }

@@ -5,6 +5,8 @@
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
 
+#include "stage/Stage.h"
+
 #include <QString>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -31,6 +33,7 @@ public:
 
     ScriptedDialogs dialogs;
     RecordingShell shell;
+    Stage stage;
 
     static QAction *action(const char *name);
     template <typename T> static T *control(const char *name);

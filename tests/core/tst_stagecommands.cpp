@@ -1,22 +1,44 @@
-#include "WindowFixture.h"
+// The stage commands on a stage of their own, without any window.
 
-#include "output/PageTab.h"
+#include "ScriptedDialogs.h"
+#include "TestFiles.h"
+
+#include "output/ParameterText.h"
 #include "output/StageCommands.h"
-#include "platform/ShiftJis.h"
+#include "platform/Guarded.h"
 #include "settings/DefaultSettings.h"
-#include "settings/Setting.h"
-#include "stage/MapView.h"
+#include "stage/Stage.h"
 
-#include <QAction>
+#include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "TestFiles.h"
-
 using Kind = ScriptedDialogs::Kind;
 using Lines = QList<QByteArray>;
+
+// A stage, its commands, the dialogs they ask, and how often they brought
+// the view back to its start.
+struct Commands
+{
+    ScriptedDialogs dialogs;
+    Stage stage;
+    int shownFromStart = 0;
+    StageCommands run{stage, [this] { ++shownFromStart; }};
+
+    // Runs a command by the name of its menu entry, as the entry does.
+    void trigger(const QString &entry)
+    {
+        const QHash<QString, void (StageCommands::*)()> handlers{
+            {"New1", &StageCommands::New1Click},     {"Open1", &StageCommands::Open1Click},
+            {"SaveAs1", &StageCommands::SaveAs1Click}, {"SaveAs2", &StageCommands::SaveAs2Click},
+            {"N22", &StageCommands::N22Click},       {"HTML1", &StageCommands::HTML1Click},
+        };
+        runGuarded([&] { (run.*handlers.value(entry))(); });
+    }
+    // What a refresh leaves for the save commands.
+    void refresh() { stage.setFinishedPage(MakeMapHTML(stage.map())); }
+};
 
 class TestStageCommands : public QObject
 {
@@ -39,7 +61,6 @@ private slots:
     void newStage();
 
 private:
-    static QString project() { return WindowFixture::control<QLineEdit>("Project")->text(); }
     static QByteArray settingsFile(const SettingsList &list)
     {
         QByteArray text;
@@ -51,12 +72,12 @@ private:
 
 void TestStageCommands::dialogsAsDesigned()
 {
-    WindowFixture f;
+    Commands f;
     QTemporaryDir dir;
     f.dialogs.pick(dir.filePath("a.kwt"));
-    f.action("SaveAs1")->trigger();
+    f.trigger("SaveAs1");
     f.dialogs.pick(std::nullopt);
-    f.action("Open1")->trigger();
+    f.trigger("Open1");
     QCOMPARE(f.dialogs.fileDialogs.size(), 2);
     const FileDialog &save = f.dialogs.fileDialogs.at(0);
     QCOMPARE(save.kind, FileDialog::Kind::Save);
@@ -70,7 +91,7 @@ void TestStageCommands::dialogsAsDesigned()
     QCOMPARE(open.defaultSuffix, QStringLiteral("kwt"));
     // Each remembers only its own name.
     QCOMPARE(open.fileName, QString());
-    QCOMPARE(Vorzo->stageCommands().MainSave.fileName, dir.filePath("a.kwt"));
+    QCOMPARE(f.run.MainSave.fileName, dir.filePath("a.kwt"));
 }
 
 void TestStageCommands::saveAsWritesTheFilesAndNamesTheProject_data()
@@ -89,12 +110,12 @@ void TestStageCommands::saveAsWritesTheFilesAndNamesTheProject()
     QFETCH(QString, chosen);
     QFETCH(QString, entry);
     QFETCH(QString, base);
-    WindowFixture f;
+    Commands f;
     QTemporaryDir dir;
-    Vorzo->stageMap().set(3, 4, 26);
-    f.press(Qt::Key_F7);
+    f.stage.map().set(3, 4, 26);
+    f.refresh();
     f.dialogs.pick(dir.filePath(chosen));
-    f.action(qPrintable(entry))->trigger();
+    f.trigger(entry);
 
     StageMap expected;
     expected.set(3, 4, 26);
@@ -103,46 +124,46 @@ void TestStageCommands::saveAsWritesTheFilesAndNamesTheProject()
     QCOMPARE(int(map.at(3 * 30 + 4)), 26);
     QCOMPARE(TestFiles::contents(dir.filePath(base + ".kwp")), settingsFile(defaultSettings()));
     const bool withPage = entry == "SaveAs2";
-    QCOMPARE(TestFiles::contents(dir.filePath(base + ".htm")), withPage ? Vorzo->pageTab().finalPage() : QByteArray("<missing>"));
-    QCOMPARE(project(), dir.filePath(base));
+    QCOMPARE(TestFiles::contents(dir.filePath(base + ".htm")), withPage ? f.stage.finishedPage() : QByteArray("<missing>"));
+    QCOMPARE(f.stage.projectName(), dir.filePath(base));
     QVERIFY(f.dialogs.texts(Kind::Error).isEmpty());
 }
 
 void TestStageCommands::saveAsWithThePageBeforeAnyRefresh()
 {
-    WindowFixture f;
+    Commands f;
     QTemporaryDir dir;
     f.dialogs.pick(dir.filePath("early.kwt"));
-    f.action("SaveAs2")->trigger();
+    f.trigger("SaveAs2");
     QCOMPARE(TestFiles::contents(dir.filePath("early.htm")), QByteArray());
 }
 
 void TestStageCommands::saveAsRefusesAMapNameThatIsItsCompanion()
 {
-    WindowFixture f;
+    Commands f;
     QTemporaryDir dir;
     f.dialogs.pick(dir.filePath("castle.kwp"));
-    f.action("SaveAs1")->trigger();
+    f.trigger("SaveAs1");
     f.dialogs.pick(dir.filePath("castle.htm"));
-    f.action("SaveAs2")->trigger();
+    f.trigger("SaveAs2");
     QCOMPARE(f.dialogs.texts(Kind::Error).size(), 2);
     QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
-    QCOMPARE(project(), QString());
+    QCOMPARE(f.stage.projectName(), QString());
 }
 
 void TestStageCommands::cancelledDialogsChangeNothing()
 {
-    WindowFixture f;
-    Vorzo->stageMap().fill(4);
+    Commands f;
+    f.stage.map().fill(4);
     for (const char *entry : {"Open1", "SaveAs1", "SaveAs2"}) {
         f.dialogs.pick(std::nullopt);
-        f.action(entry)->trigger();
+        f.trigger(entry);
     }
     StageMap expected;
     expected.fill(4);
-    QCOMPARE(Vorzo->stageMap(), expected);
-    QCOMPARE(project(), QString());
-    QCOMPARE(Vorzo->stageCommands().MainOpen.fileName, QString());
+    QCOMPARE(f.stage.map(), expected);
+    QCOMPARE(f.stage.projectName(), QString());
+    QCOMPARE(f.run.MainOpen.fileName, QString());
     QCOMPARE(f.dialogs.shown().size(), 3);
 }
 
@@ -156,102 +177,100 @@ void TestStageCommands::overwriteWithoutAProjectName_data()
 void TestStageCommands::overwriteWithoutAProjectName()
 {
     QFETCH(QString, entry);
-    WindowFixture f;
-    f.action(qPrintable(entry))->trigger();
+    Commands f;
+    f.trigger(entry);
     QCOMPARE(f.dialogs.texts(Kind::Message), QStringList{QStringLiteral("プロジェクト名が決まっていません。")});
     QCOMPARE(f.dialogs.shown().size(), 1);
 }
 
 void TestStageCommands::overwriteWritesUnderTheProjectName()
 {
-    WindowFixture f;
+    Commands f;
     QTemporaryDir dir;
     f.dialogs.pick(dir.filePath("castle.txt"));
-    f.action("SaveAs1")->trigger();
-    Vorzo->stageMap().set(0, 0, 1);
-    f.press(Qt::Key_F7);
-    f.action("HTML1")->trigger();
+    f.trigger("SaveAs1");
+    f.stage.map().set(0, 0, 1);
+    f.refresh();
+    f.trigger("HTML1");
     // The map now goes to castle.kwt, a file of its own; castle.txt stays.
     QCOMPARE(int(TestFiles::contents(dir.filePath("castle.kwt")).at(0)), 1);
     QCOMPARE(int(TestFiles::contents(dir.filePath("castle.txt")).at(0)), 99);
-    QCOMPARE(TestFiles::contents(dir.filePath("castle.htm")), Vorzo->pageTab().finalPage());
-    QCOMPARE(project(), dir.filePath("castle"));
+    QCOMPARE(TestFiles::contents(dir.filePath("castle.htm")), f.stage.finishedPage());
+    QCOMPARE(f.stage.projectName(), dir.filePath("castle"));
     QCOMPARE(f.dialogs.fileDialogs.size(), 1); // no question
 }
 
 void TestStageCommands::aReadOnlyMapFileStopsTheSave()
 {
-    WindowFixture f;
+    Commands f;
     QTemporaryDir dir;
     const QString map = dir.filePath("castle.kwt");
     QVERIFY(TestFiles::put(map, "old"));
     QFile::setPermissions(map, QFile::ReadOwner);
     f.dialogs.pick(map);
-    f.action("SaveAs2")->trigger();
+    f.trigger("SaveAs2");
     QCOMPARE(f.dialogs.texts(Kind::Error), QStringList{QStringLiteral("ファイル %1 を作成できません.").arg(map)});
     QCOMPARE(TestFiles::contents(map), QByteArray("old"));
     QCOMPARE(TestFiles::contents(dir.filePath("castle.kwp")), QByteArray("<missing>"));
-    QCOMPARE(project(), QString());
+    QCOMPARE(f.stage.projectName(), QString());
 }
 
 void TestStageCommands::saveOpenRoundTrip()
 {
-    WindowFixture f;
+    Commands f;
     QTemporaryDir dir;
     for (int i = 0; i < StageMap::Cells; ++i)
-        Vorzo->stageMap().setIndex(i, CellCode(i % 256));
+        f.stage.map().setIndex(i, CellCode(i % 256));
     Lines entries = defaultSettings().entries();
     entries[0] = "time_max=300";
     entries.append("=extra");
-    SettingForm->replaceSettings(SettingsList(entries));
-    const StageMap painted = Vorzo->stageMap();
+    f.stage.settings().replace(SettingsList(entries));
+    const StageMap painted = f.stage.map();
 
     f.dialogs.pick(dir.filePath("castle.kwt"));
-    f.action("SaveAs1")->trigger();
-    Vorzo->mapView().SetViewOrigin(50, 10);
+    f.trigger("SaveAs1");
     f.dialogs.answer(WarningButton::Yes);
-    f.action("New1")->trigger();
-    QCOMPARE(Vorzo->stageMap(), StageMap());
-    QCOMPARE(SettingForm->settings(), defaultSettings());
+    f.trigger("New1");
+    QCOMPARE(f.stage.map(), StageMap());
+    QCOMPARE(f.stage.settingsList(), defaultSettings());
 
     f.dialogs.pick(dir.filePath("castle.kwt"));
-    f.action("Open1")->trigger();
-    QCOMPARE(Vorzo->stageMap(), painted);
-    QCOMPARE(SettingForm->settings().entries(), entries);
-    QCOMPARE(Vorzo->mapView().origin(), (ViewOrigin{0, 0}));
-    QCOMPARE(project(), dir.filePath("castle"));
+    f.trigger("Open1");
+    QCOMPARE(f.stage.map(), painted);
+    QCOMPARE(f.stage.settingsList().entries(), entries);
+    QCOMPARE(f.shownFromStart, 2); // by the new stage and by the open
+    QCOMPARE(f.stage.projectName(), dir.filePath("castle"));
 }
 
 void TestStageCommands::openWithoutItsSettingsFile()
 {
-    WindowFixture f;
+    Commands f;
     QTemporaryDir dir;
     QVERIFY(TestFiles::put(dir.filePath("lone.kwt"), QByteArray(100, char(7))));
-    Vorzo->mapView().SetViewOrigin(30, 5);
-    const SettingsList before = SettingForm->settings();
+    const SettingsList before = f.stage.settingsList();
     f.dialogs.pick(dir.filePath("lone.kwt"));
-    f.action("Open1")->trigger();
+    f.trigger("Open1");
     QCOMPARE(f.dialogs.texts(Kind::Error),
              QStringList{QStringLiteral("ファイル %1 は開けません.").arg(dir.filePath("lone.kwp"))});
-    QCOMPARE(int(Vorzo->stageMap().atIndex(99)), 7);   // the map was read
-    QCOMPARE(int(Vorzo->stageMap().atIndex(100)), 99); // as far as the file goes
-    QCOMPARE(SettingForm->settings(), before);
-    QCOMPARE(Vorzo->mapView().origin(), (ViewOrigin{30, 5}));
-    QCOMPARE(project(), QString());
+    QCOMPARE(int(f.stage.map().atIndex(99)), 7);   // the map was read
+    QCOMPARE(int(f.stage.map().atIndex(100)), 99); // as far as the file goes
+    QCOMPARE(f.stage.settingsList(), before);
+    QCOMPARE(f.shownFromStart, 0);
+    QCOMPARE(f.stage.projectName(), QString());
 }
 
 void TestStageCommands::openAMissingMapFile()
 {
-    WindowFixture f;
+    Commands f;
     QTemporaryDir dir;
-    Vorzo->stageMap().fill(9);
+    f.stage.map().fill(9);
     f.dialogs.pick(dir.filePath("typed.kwt"));
-    f.action("Open1")->trigger();
+    f.trigger("Open1");
     QCOMPARE(f.dialogs.texts(Kind::Error),
              QStringList{QStringLiteral("ファイル %1 は開けません.").arg(dir.filePath("typed.kwt"))});
     StageMap expected;
     expected.fill(9);
-    QCOMPARE(Vorzo->stageMap(), expected);
+    QCOMPARE(f.stage.map(), expected);
 }
 
 void TestStageCommands::newStage_data()
@@ -264,26 +283,25 @@ void TestStageCommands::newStage_data()
 void TestStageCommands::newStage()
 {
     QFETCH(bool, yes);
-    WindowFixture f;
+    Commands f;
     QTemporaryDir dir;
     f.dialogs.pick(dir.filePath("kept.kwt"));
-    f.action("SaveAs1")->trigger();
-    Vorzo->stageMap().fill(12);
-    SettingForm->replaceSettings(SettingsList(Lines{"time_max=1"}));
-    Vorzo->mapView().SetViewOrigin(100, 20);
+    f.trigger("SaveAs1");
+    f.stage.map().fill(12);
+    f.stage.settings().replace(SettingsList(Lines{"time_max=1"}));
     if (yes)
         f.dialogs.answer(WarningButton::Yes);
-    f.action("New1")->trigger();
+    f.trigger("New1");
 
     QCOMPARE(f.dialogs.shown().last().text,
              QStringLiteral("マップと詳細設定を全部消します。\r\n元には戻せません。\r\n本当にいいですか。"));
     QCOMPARE(f.dialogs.shown().last().buttons, (QList<WarningButton>{WarningButton::Yes, WarningButton::No}));
     StageMap filled;
     filled.fill(12);
-    QCOMPARE(Vorzo->stageMap(), yes ? StageMap() : filled);
-    QCOMPARE(SettingForm->settings(), yes ? defaultSettings() : SettingsList(Lines{"time_max=1"}));
-    QCOMPARE(Vorzo->mapView().origin(), (yes ? ViewOrigin{0, 0} : ViewOrigin{100, 20}));
-    QCOMPARE(project(), dir.filePath("kept")); // the project name stays
+    QCOMPARE(f.stage.map(), yes ? StageMap() : filled);
+    QCOMPARE(f.stage.settingsList(), yes ? defaultSettings() : SettingsList(Lines{"time_max=1"}));
+    QCOMPARE(f.shownFromStart, yes ? 1 : 0);
+    QCOMPARE(f.stage.projectName(), dir.filePath("kept")); // the project name stays
 }
 
 QTEST_MAIN(TestStageCommands)

@@ -1,0 +1,7 @@
+#include "Stage.h"
+
+void Stage::setProjectName(const QString &name)
+{
+    m_projectName = name;
+    emit projectNameChanged(name);
+}
