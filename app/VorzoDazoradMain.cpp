@@ -44,9 +44,9 @@ void giveMenuHintsToTheirActions(QWidget *window)
 
 } // namespace
 
-TVorzo::TVorzo(Stage &stage, QWidget *parent) : QMainWindow(parent), ui(new Ui::TVorzo), m_stage(stage)
+TVorzo::TVorzo(Stage &stage, QWidget *parent) : QMainWindow(parent), m_ui(new Ui::TVorzo), m_stage(stage)
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     Desktop::useFormFont(this);
     giveMenuHintsToTheirActions(this);
 
@@ -55,42 +55,42 @@ TVorzo::TVorzo(Stage &stage, QWidget *parent) : QMainWindow(parent), ui(new Ui::
     silver.setColor(QPalette::Window, QColor(192, 192, 192));
     silver.setColor(QPalette::Button, QColor(192, 192, 192));
     setPalette(silver);
-    ui->StatusBar1->setFixedHeight(StatusBarHeight);
-    setFixedSize(ClientWidth, ClientHeight + ui->MainMenu1->sizeHint().height());
+    m_ui->StatusBar1->setFixedHeight(StatusBarHeight);
+    setFixedSize(ClientWidth, ClientHeight + m_ui->MainMenu1->sizeHint().height());
 
     auto *paletteMenu = new QMenu(this);
-    paletteMenu->addActions({ui->PopN20, ui->PopN21});
+    paletteMenu->addActions({m_ui->PopN20, m_ui->PopN21});
     paletteMenu->addSeparator();
-    paletteMenu->addActions({ui->PopY291, ui->PopX11, ui->PopY11});
+    paletteMenu->addActions({m_ui->PopY291, m_ui->PopX11, m_ui->PopY11});
     paletteMenu->addSeparator();
-    paletteMenu->addAction(ui->PopO1);
+    paletteMenu->addAction(m_ui->PopO1);
     m_palette = new Palette(
-        Palette::Controls{ui->sel1, ui->sel2, ui->sel3, ui->list1, ui->list2, ui->list3, paletteMenu, ui->PopO1},
+        Palette::Controls{m_ui->sel1, m_ui->sel2, m_ui->sel3, m_ui->list1, m_ui->list2, m_ui->list3, paletteMenu, m_ui->PopO1},
         this);
     m_pageTab = std::make_unique<PageTab>(
-        PageTab::Controls{ui->before, ui->mapping, ui->setting, ui->after, ui->final}, m_stage);
+        PageTab::Controls{m_ui->before, m_ui->mapping, m_ui->setting, m_ui->after, m_ui->final}, m_stage);
     m_view = new MapView(
         MapView::Controls{
-            ui->maincan,
-            {ui->x0, ui->x1, ui->x2, ui->x3, ui->x4, ui->x5, ui->x6, ui->x7, ui->x8, ui->x9},
-            {ui->y0, ui->y1, ui->y2, ui->y3, ui->y4, ui->y5, ui->y6, ui->y7, ui->y8, ui->y9},
-            ui->mappos,
-            {{ui->ue10, 0, -10}, {ui->ue1, 0, -1}, {ui->reset, 0, 0}, {ui->hidari10, -10, 0}, {ui->hidari1, -1, 0},
-             {ui->migi1, 1, 0}, {ui->migi10, 10, 0}, {ui->sita1, 0, 1}, {ui->sita10, 0, 10}}},
+            m_ui->maincan,
+            {m_ui->x0, m_ui->x1, m_ui->x2, m_ui->x3, m_ui->x4, m_ui->x5, m_ui->x6, m_ui->x7, m_ui->x8, m_ui->x9},
+            {m_ui->y0, m_ui->y1, m_ui->y2, m_ui->y3, m_ui->y4, m_ui->y5, m_ui->y6, m_ui->y7, m_ui->y8, m_ui->y9},
+            m_ui->mappos,
+            {{m_ui->ue10, 0, -10}, {m_ui->ue1, 0, -1}, {m_ui->reset, 0, 0}, {m_ui->hidari10, -10, 0}, {m_ui->hidari1, -1, 0},
+             {m_ui->migi1, 1, 0}, {m_ui->migi10, 10, 0}, {m_ui->sita1, 0, 1}, {m_ui->sita10, 0, 10}}},
         m_stage.map(), [] { return imgform->pattern().tiles(); }, this);
     m_placement = new Placement(
-        Placement::Controls{ui->maincan,
-                            {ui->N20, ui->PopN20}, {ui->N21, ui->PopN21}, {ui->Y291, ui->PopY291},
-                            {ui->X11, ui->PopX11}, {ui->Y11, ui->PopY11}},
+        Placement::Controls{m_ui->maincan,
+                            {m_ui->N20, m_ui->PopN20}, {m_ui->N21, m_ui->PopN21}, {m_ui->Y291, m_ui->PopY291},
+                            {m_ui->X11, m_ui->PopX11}, {m_ui->Y11, m_ui->PopY11}},
         m_stage.map(), *m_view, *m_palette, this);
     m_registered = new RegisteredItems(
-        RegisteredItems::Controls{{ui->No1, ui->No2, ui->No3, ui->No4, ui->No5},
-                                  {ui->b1, ui->b2, ui->b3, ui->b4, ui->b5},
-                                  ui->Save,
-                                  {ui->use1, ui->use2, ui->use3, ui->use4, ui->use5}},
+        RegisteredItems::Controls{{m_ui->No1, m_ui->No2, m_ui->No3, m_ui->No4, m_ui->No5},
+                                  {m_ui->b1, m_ui->b2, m_ui->b3, m_ui->b4, m_ui->b5},
+                                  m_ui->Save,
+                                  {m_ui->use1, m_ui->use2, m_ui->use3, m_ui->use4, m_ui->use5}},
         *m_palette, this);
     m_stageMenu = new StageMenu(
-        StageMenu::Controls{ui->New1, ui->Open1, ui->SaveAs1, ui->SaveAs2, ui->N22, ui->HTML1, ui->Project}, m_stage,
+        StageMenu::Controls{m_ui->New1, m_ui->Open1, m_ui->SaveAs1, m_ui->SaveAs2, m_ui->N22, m_ui->HTML1, m_ui->Project}, m_stage,
         [this] { m_view->SetViewOrigin(0, 0); }, this);
 
     // Alt+F4 closes the window also where no window manager does it.
@@ -105,7 +105,7 @@ TVorzo::TVorzo(Stage &stage, QWidget *parent) : QMainWindow(parent), ui(new Ui::
 
 TVorzo::~TVorzo()
 {
-    delete ui;
+    delete m_ui;
 }
 
 StageCommands &TVorzo::stageCommands()
@@ -118,18 +118,18 @@ void TVorzo::connectHandlers()
     auto on = [this](QAction *action, void (TVorzo::*handler)()) {
         connect(action, &QAction::triggered, this, guarded([this, handler] { (this->*handler)(); }));
     };
-    on(ui->Exit1, &TVorzo::Exit1Click);
-    on(ui->N2, &TVorzo::N2Click);
-    on(ui->T3, &TVorzo::T3Click);
-    on(ui->N7, &TVorzo::N7Click);
-    on(ui->N9, &TVorzo::N9Click);
-    on(ui->N13, &TVorzo::N13Click);
-    on(ui->O1, &TVorzo::O1Click);
-    on(ui->PopO1, &TVorzo::O1Click);
-    on(ui->F1, &TVorzo::F1Click);
-    on(ui->T2, &TVorzo::T2Click);
-    on(ui->Help2, &TVorzo::Help2Click);
-    on(ui->About1, &TVorzo::About1Click);
+    on(m_ui->Exit1, &TVorzo::Exit1Click);
+    on(m_ui->N2, &TVorzo::N2Click);
+    on(m_ui->T3, &TVorzo::T3Click);
+    on(m_ui->N7, &TVorzo::N7Click);
+    on(m_ui->N9, &TVorzo::N9Click);
+    on(m_ui->N13, &TVorzo::N13Click);
+    on(m_ui->O1, &TVorzo::O1Click);
+    on(m_ui->PopO1, &TVorzo::O1Click);
+    on(m_ui->F1, &TVorzo::F1Click);
+    on(m_ui->T2, &TVorzo::T2Click);
+    on(m_ui->Help2, &TVorzo::Help2Click);
+    on(m_ui->About1, &TVorzo::About1Click);
 }
 
 void TVorzo::FormCreate()
@@ -199,7 +199,7 @@ QByteArray TVorzo::MakeMapHTML() const
 void TVorzo::N2Click()
 {
     m_pageTab->refresh(MakeMapHTML(), SettingForm->MakeHTML());
-    ui->PageControl1->setCurrentIndex(HtmlPage);
+    m_ui->PageControl1->setCurrentIndex(HtmlPage);
 }
 
 void TVorzo::T3Click()

@@ -65,7 +65,7 @@ private:
     void Help2Click();
     void About1Click();
 
-    Ui::TVorzo *ui;
+    Ui::TVorzo *m_ui;
     Stage &m_stage;
     bool m_firstShowDone = false;
     // Parts of the window's behaviour, each wiring its own controls; the

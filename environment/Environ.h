@@ -21,7 +21,7 @@ public:
     void setValues(const Values &values);
 
 private:
-    Ui::TPagesDlg *ui;
+    Ui::TPagesDlg *m_ui;
 };
 
 extern TPagesDlg *PagesDlg;

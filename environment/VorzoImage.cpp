@@ -7,9 +7,9 @@
 
 Timgform *imgform = nullptr;
 
-Timgform::Timgform(QWidget *parent) : QDialog(parent), ui(new Ui::Timgform)
+Timgform::Timgform(QWidget *parent) : QDialog(parent), m_ui(new Ui::Timgform)
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     Desktop::useFormFont(this);
     move(192, 114); // where it was designed to open, not centred
     setPattern(PatternImage::builtIn());
@@ -17,11 +17,11 @@ Timgform::Timgform(QWidget *parent) : QDialog(parent), ui(new Ui::Timgform)
 
 Timgform::~Timgform()
 {
-    delete ui;
+    delete m_ui;
 }
 
 void Timgform::setPattern(PatternImage pattern)
 {
     m_pattern = std::move(pattern);
-    ui->Using->setPixmap(QPixmap::fromImage(m_pattern.image()));
+    m_ui->Using->setPixmap(QPixmap::fromImage(m_pattern.image()));
 }

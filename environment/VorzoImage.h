@@ -20,7 +20,7 @@ public:
     void setPattern(PatternImage pattern);
 
 private:
-    Ui::Timgform *ui;
+    Ui::Timgform *m_ui;
     PatternImage m_pattern;
 };
 

@@ -7,10 +7,10 @@
 
 #include <QPlainTextEdit>
 
-PageTab::PageTab(const Controls &controls, Stage &stage) : c(controls), m_stage(stage)
+PageTab::PageTab(const Controls &controls, Stage &stage) : m_controls(controls), m_stage(stage)
 {
-    show(c.before, defaultHeadTemplate());
-    show(c.after, defaultTailTemplate());
+    show(m_controls.before, defaultHeadTemplate());
+    show(m_controls.after, defaultTailTemplate());
 }
 
 void PageTab::show(QPlainTextEdit *box, const QByteArray &bytes)
@@ -21,13 +21,13 @@ void PageTab::show(QPlainTextEdit *box, const QByteArray &bytes)
 void PageTab::refresh(const QByteArray &mapping, const QByteArray &setting)
 {
     PageParts page;
-    page.before = TextLines::fromEditText(c.before->toPlainText());
-    page.after = TextLines::fromEditText(c.after->toPlainText());
+    page.before = TextLines::fromEditText(m_controls.before->toPlainText());
+    page.after = TextLines::fromEditText(m_controls.after->toPlainText());
     page.mapping = mapping;
     page.setting = setting;
     m_stage.setFinishedPage(page.joined());
 
-    show(c.mapping, page.mapping);
-    show(c.setting, page.setting);
-    show(c.final, m_stage.finishedPage());
+    show(m_controls.mapping, page.mapping);
+    show(m_controls.setting, page.setting);
+    show(m_controls.final, m_stage.finishedPage());
 }

@@ -26,6 +26,6 @@ public:
 private:
     static void show(QPlainTextEdit *box, const QByteArray &bytes);
 
-    Controls c;
+    Controls m_controls;
     Stage &m_stage;
 };

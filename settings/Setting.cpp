@@ -20,25 +20,25 @@ constexpr int RowHeight = 18;
 } // namespace
 
 TSettingForm::TSettingForm(StageSettings &settings, QWidget *parent)
-    : QDialog(parent), ui(new Ui::TSettingForm), m_settings(settings)
+    : QDialog(parent), m_ui(new Ui::TSettingForm), m_settings(settings)
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     Desktop::useFormFont(this);
     move(196, 120); // where it was designed to open, not centred
 
     SettingsModel *model = &m_settings.model();
-    ui->Main->setModel(model);
+    m_ui->Main->setModel(model);
     m_rows = new RowGuard(model, SettingsModel::ValueColumn, this);
     m_rows->setAllow([this](int row) { return MainSelectCell(row); });
-    ui->Main->setSelectionModel(m_rows);
+    m_ui->Main->setSelectionModel(m_rows);
     m_values = new SettingValueDelegate(this);
-    ui->Main->setItemDelegateForColumn(SettingsModel::ValueColumn, m_values);
-    ui->Main->setColumnWidth(SettingsModel::KeyColumn, KeyColumnWidth);
-    ui->Main->setColumnWidth(SettingsModel::ValueColumn, ValueColumnWidth);
-    ui->Main->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    ui->Main->horizontalHeader()->setSectionsMovable(false);
-    ui->Main->verticalHeader()->setDefaultSectionSize(RowHeight);
-    ui->Status->showMessage(QStringLiteral("制限時間,0を設定すると無制限"));
+    m_ui->Main->setItemDelegateForColumn(SettingsModel::ValueColumn, m_values);
+    m_ui->Main->setColumnWidth(SettingsModel::KeyColumn, KeyColumnWidth);
+    m_ui->Main->setColumnWidth(SettingsModel::ValueColumn, ValueColumnWidth);
+    m_ui->Main->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_ui->Main->horizontalHeader()->setSectionsMovable(false);
+    m_ui->Main->verticalHeader()->setDefaultSectionSize(RowHeight);
+    m_ui->Status->showMessage(QStringLiteral("制限時間,0を設定すると無制限"));
 
     // A refused value is reported once the editor has let go of it.
     connect(model, &SettingsModel::refused, this,
@@ -53,26 +53,26 @@ TSettingForm::TSettingForm(StageSettings &settings, QWidget *parent)
     connect(m_rows, &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current, const QModelIndex &previous) {
                 if (previous.isValid())
-                    ui->Main->closePersistentEditor(previous);
+                    m_ui->Main->closePersistentEditor(previous);
                 if (current.isValid() && isVisible())
                     showEditorOfCurrentRow();
             });
-    connect(ui->D2, &QAction::triggered, this, guarded([this] { D2Click(); }));
+    connect(m_ui->D2, &QAction::triggered, this, guarded([this] { D2Click(); }));
 
     FormCreate();
 }
 
 TSettingForm::~TSettingForm()
 {
-    delete ui;
+    delete m_ui;
 }
 
 void TSettingForm::showEditorOfCurrentRow()
 {
     // The value cell of the current row always shows its editor.
     const QModelIndex current = m_rows->currentIndex();
-    if (current.isValid() && !ui->Main->isPersistentEditorOpen(current))
-        ui->Main->openPersistentEditor(current);
+    if (current.isValid() && !m_ui->Main->isPersistentEditorOpen(current))
+        m_ui->Main->openPersistentEditor(current);
     if (QWidget *editor = m_values->openEditor())
         editor->setFocus();
 }
@@ -111,7 +111,7 @@ void TSettingForm::D2Click()
 bool TSettingForm::MainSelectCell(int row)
 {
     try {
-        ui->Status->showMessage(m_help.line(row));
+        m_ui->Status->showMessage(m_help.line(row));
         return true;
     } catch (const VorzoError &e) {
         dialogs().error(errorBoxText(e.message()));

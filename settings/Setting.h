@@ -35,7 +35,7 @@ private:
     bool MainSelectCell(int row);
     void showEditorOfCurrentRow();
 
-    Ui::TSettingForm *ui;
+    Ui::TSettingForm *m_ui;
     StageSettings &m_settings;
     RowGuard *m_rows;
     SettingValueDelegate *m_values;

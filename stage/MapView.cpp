@@ -14,9 +14,9 @@ constexpr int MarkerPixelsPerRow = 3;
 } // namespace
 
 MapView::MapView(const Controls &controls, const StageMap &map, PatternSource pattern, QObject *parent)
-    : QObject(parent), c(controls), m_map(map), m_pattern(std::move(pattern))
+    : QObject(parent), m_controls(controls), m_map(map), m_pattern(std::move(pattern))
 {
-    for (const MoveButton &move : c.moveButtons) {
+    for (const MoveButton &move : m_controls.moveButtons) {
         connect(move.button, &QPushButton::clicked, this, guarded([this, move] {
             if (move.dc == 0 && move.dr == 0)
                 SetViewOrigin(0, 0);
@@ -29,18 +29,18 @@ MapView::MapView(const Controls &controls, const StageMap &map, PatternSource pa
 void MapView::RedrawCanvas()
 {
     // Shown also when the drawing stops half-way: the background is drawn.
-    struct Show { MapCanvas *canvas; ~Show() { canvas->pictureChanged(); } } show{c.canvas};
-    ::RedrawCanvas(c.canvas->picture(), m_map, m_origin, m_pattern());
+    struct Show { MapCanvas *canvas; ~Show() { canvas->pictureChanged(); } } show{m_controls.canvas};
+    ::RedrawCanvas(m_controls.canvas->picture(), m_map, m_origin, m_pattern());
 }
 
 void MapView::RefreshView()
 {
     m_origin.clamp();
-    for (int i = 0; i < c.columnLabels.size(); ++i)
-        c.columnLabels[i]->setText(QString::number(m_origin.column + i));
-    for (int j = 0; j < c.rowLabels.size(); ++j)
-        c.rowLabels[j]->setText(QString::number(m_origin.row + j));
-    c.marker->move(m_origin.column * MarkerPixelsPerColumn, m_origin.row * MarkerPixelsPerRow);
+    for (int i = 0; i < m_controls.columnLabels.size(); ++i)
+        m_controls.columnLabels[i]->setText(QString::number(m_origin.column + i));
+    for (int j = 0; j < m_controls.rowLabels.size(); ++j)
+        m_controls.rowLabels[j]->setText(QString::number(m_origin.row + j));
+    m_controls.marker->move(m_origin.column * MarkerPixelsPerColumn, m_origin.row * MarkerPixelsPerRow);
     RedrawCanvas();
 }
 

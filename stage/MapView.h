@@ -46,7 +46,7 @@ public:
     void SetViewOrigin(int column, int row);
 
 private:
-    Controls c;
+    Controls m_controls;
     const StageMap &m_map;
     PatternSource m_pattern;
     ViewOrigin m_origin;

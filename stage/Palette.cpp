@@ -23,11 +23,11 @@ bool isPlainF2(const QKeyEvent *key)
 
 } // namespace
 
-Palette::Palette(const Controls &controls, QObject *parent) : QObject(parent), c(controls)
+Palette::Palette(const Controls &controls, QObject *parent) : QObject(parent), m_controls(controls)
 {
-    connectList(c.list1, &Palette::list1Click);
-    connectList(c.list2, &Palette::list2Click);
-    connectList(c.list3, &Palette::list3Click);
+    connectList(m_controls.list1, &Palette::list1Click);
+    connectList(m_controls.list2, &Palette::list2Click);
+    connectList(m_controls.list3, &Palette::list3Click);
 }
 
 void Palette::connectList(QListWidget *list, void (Palette::*click)())
@@ -40,13 +40,13 @@ void Palette::connectList(QListWidget *list, void (Palette::*click)())
             (this->*click)();
     });
     connect(list, &QWidget::customContextMenuRequested, this,
-            [this, list](const QPoint &pos) { c.contextMenu->popup(list->viewport()->mapToGlobal(pos)); });
+            [this, list](const QPoint &pos) { m_controls.contextMenu->popup(list->viewport()->mapToGlobal(pos)); });
     list->installEventFilter(this);
 }
 
 void Palette::selectFirstItems()
 {
-    for (QListWidget *list : {c.list1, c.list2, c.list3}) {
+    for (QListWidget *list : {m_controls.list1, m_controls.list2, m_controls.list3}) {
         const QSignalBlocker quiet(list);
         list->setCurrentRow(0);
     }
@@ -54,19 +54,19 @@ void Palette::selectFirstItems()
 
 CellCode Palette::PaletteSelection() const
 {
-    if (c.sel1->isChecked())
-        return paletteCode(PaletteGroup::Objects, c.list1->currentRow());
-    if (c.sel2->isChecked())
-        return paletteCode(PaletteGroup::BlocksItems, c.list2->currentRow());
-    return paletteCode(PaletteGroup::Decorations, c.list3->currentRow());
+    if (m_controls.sel1->isChecked())
+        return paletteCode(PaletteGroup::Objects, m_controls.list1->currentRow());
+    if (m_controls.sel2->isChecked())
+        return paletteCode(PaletteGroup::BlocksItems, m_controls.list2->currentRow());
+    return paletteCode(PaletteGroup::Decorations, m_controls.list3->currentRow());
 }
 
 void Palette::recall(CellCode code)
 {
     const PaletteEntry entry = paletteEntryOf(code);
     const int group = int(entry.group);
-    QRadioButton *radio = QList<QRadioButton *>{c.sel1, c.sel2, c.sel3}.at(group);
-    QListWidget *list = QList<QListWidget *>{c.list1, c.list2, c.list3}.at(group);
+    QRadioButton *radio = QList<QRadioButton *>{m_controls.sel1, m_controls.sel2, m_controls.sel3}.at(group);
+    QListWidget *list = QList<QListWidget *>{m_controls.list1, m_controls.list2, m_controls.list3}.at(group);
     radio->setChecked(true);
     list->setCurrentRow(entry.index);
     list->scrollToItem(list->currentItem());
@@ -74,17 +74,17 @@ void Palette::recall(CellCode code)
 
 void Palette::list1Click()
 {
-    c.sel1->setChecked(true);
+    m_controls.sel1->setChecked(true);
 }
 
 void Palette::list2Click()
 {
-    c.sel2->setChecked(true);
+    m_controls.sel2->setChecked(true);
 }
 
 void Palette::list3Click()
 {
-    c.sel3->setChecked(true);
+    m_controls.sel3->setChecked(true);
 }
 
 bool Palette::eventFilter(QObject *watched, QEvent *event)
@@ -96,7 +96,7 @@ bool Palette::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     if (event->type() == QEvent::KeyPress && isPlainF2(static_cast<QKeyEvent *>(event))) {
-        c.contextShortcut->trigger();
+        m_controls.contextShortcut->trigger();
         return true;
     }
     return QObject::eventFilter(watched, event);

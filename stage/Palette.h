@@ -45,5 +45,5 @@ protected:
 private:
     void connectList(QListWidget *list, void (Palette::*click)());
 
-    Controls c;
+    Controls m_controls;
 };

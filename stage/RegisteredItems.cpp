@@ -10,32 +10,32 @@
 #include <QPushButton>
 
 RegisteredItems::RegisteredItems(const Controls &controls, Palette &palette, QObject *parent)
-    : QObject(parent), c(controls), m_palette(palette)
+    : QObject(parent), m_controls(controls), m_palette(palette)
 {
-    for (int k = 0; k < c.boxes.size(); ++k) {
-        connect(c.buttons[k], &QPushButton::clicked, this, guarded([this, k] { b1Click(k); }));
-        connect(c.recall[k], &QAction::triggered, this, guarded([this, k] { use1Click(k); }));
+    for (int k = 0; k < m_controls.boxes.size(); ++k) {
+        connect(m_controls.buttons[k], &QPushButton::clicked, this, guarded([this, k] { b1Click(k); }));
+        connect(m_controls.recall[k], &QAction::triggered, this, guarded([this, k] { use1Click(k); }));
     }
-    connect(c.save, &QPushButton::clicked, this, guarded([this] { SaveClick(); }));
+    connect(m_controls.save, &QPushButton::clicked, this, guarded([this] { SaveClick(); }));
 }
 
 QStringList RegisteredItems::texts() const
 {
     QStringList texts;
-    for (const QLineEdit *box : c.boxes)
+    for (const QLineEdit *box : m_controls.boxes)
         texts.append(box->text());
     return texts;
 }
 
 void RegisteredItems::setTexts(const QStringList &texts)
 {
-    for (int k = 0; k < c.boxes.size(); ++k)
-        c.boxes[k]->setText(texts.value(k));
+    for (int k = 0; k < m_controls.boxes.size(); ++k)
+        m_controls.boxes[k]->setText(texts.value(k));
 }
 
 void RegisteredItems::b1Click(int k)
 {
-    c.boxes[k]->setText(QString::number(m_palette.PaletteSelection()));
+    m_controls.boxes[k]->setText(QString::number(m_palette.PaletteSelection()));
 }
 
 void RegisteredItems::SaveClick()
@@ -45,6 +45,6 @@ void RegisteredItems::SaveClick()
 
 void RegisteredItems::use1Click(int k)
 {
-    if (const std::optional<CellCode> code = registeredCode(c.boxes[k]->text()))
+    if (const std::optional<CellCode> code = registeredCode(m_controls.boxes[k]->text()))
         m_palette.recall(*code);
 }

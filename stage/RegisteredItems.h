@@ -33,6 +33,6 @@ public:
     void use1Click(int k);   // the palette := box k
 
 private:
-    Controls c;
+    Controls m_controls;
     Palette &m_palette;
 };
