@@ -4,6 +4,7 @@
 #include <QList>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <vector>
 
 namespace ShiftJis {
 namespace {
@@ -23,12 +24,100 @@ constexpr LookAlike kLookAlikes[] = {
     {0x00AC, 0xFFE2}, // NOT SIGN -> FULLWIDTH NOT SIGN
 };
 
+// A byte that does not decode is shown as a private-use character of its
+// own, outside the code page's user-defined range (U+E000-U+E757), and
+// encodes back to exactly that byte.
+constexpr char16_t kUndecodedFirst = 0xF700;
+constexpr char16_t kUndecodedLast = 0xF7FF;
+
+QChar undecoded(uchar byte)
+{
+    return QChar(char16_t(kUndecodedFirst + byte));
+}
+
+bool isTrailByte(uchar byte)
+{
+    return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
+}
+
+int pairIndex(uchar lead, uchar trail)
+{
+    return (lead << 8) | trail;
+}
+
 QByteArray encodeStrict(QStringView text, bool *ok)
 {
     QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
     QByteArray bytes = encoder.encode(text);
     *ok = !encoder.hasError();
     return bytes;
+}
+
+// What each byte and each lead-trail pair decodes to: a character only where
+// it encodes back to the same bytes, so decoding never loses a byte (0 in
+// `pair`: the two bytes stay undecoded). Built once from the converter.
+struct DecodeTables
+{
+    char16_t single[256];
+    std::vector<char16_t> pair = std::vector<char16_t>(0x10000, 0);
+};
+
+const DecodeTables &decodeTables()
+{
+    static const DecodeTables tables = [] {
+        DecodeTables t;
+        QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
+        QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
+        // The converters' error flags stick once set (resetState does not
+        // clear them for this converter): judge by the characters instead.
+        auto roundTrip = [&](const QByteArray &bytes) -> char16_t {
+            const QString text = decoder.decode(bytes);
+            if (text.size() != 1 || text.at(0).isSurrogate() || text.at(0) == QChar::ReplacementCharacter
+                || text.at(0) == QChar(0x1A))
+                return 0;
+            return encoder.encode(text) == bytes ? text.at(0).unicode() : 0;
+        };
+        for (int b = 0; b < 256; ++b) {
+            if (b < 0x80) {
+                t.single[b] = char16_t(b); // ASCII, control characters included, as they are
+            } else {
+                const char16_t c = isLeadByte(uchar(b)) ? 0 : roundTrip(QByteArray(1, char(b)));
+                t.single[b] = c ? c : undecoded(uchar(b)).unicode();
+            }
+        }
+        for (int lead = 0x81; lead <= 0xFC; ++lead) {
+            if (!isLeadByte(uchar(lead)))
+                continue;
+            for (int trail = 0x40; trail <= 0xFC; ++trail) {
+                if (!isTrailByte(uchar(trail)))
+                    continue;
+                const char bytes[] = {char(lead), char(trail)};
+                t.pair[pairIndex(uchar(lead), uchar(trail))] = roundTrip(QByteArray(bytes, 2));
+            }
+        }
+        return t;
+    }();
+    return tables;
+}
+
+// A run of characters outside ASCII and the undecoded bytes, through the
+// converter; a character it cannot hold is refused by name.
+QByteArray encodeRun(QStringView run)
+{
+    bool ok = false;
+    QByteArray bytes = encodeStrict(run, &ok);
+    if (ok)
+        return bytes;
+    for (qsizetype i = 0; i < run.size();) {
+        const qsizetype length = run.at(i).isHighSurrogate() && i + 1 < run.size() ? 2 : 1;
+        const QStringView one = run.mid(i, length);
+        bool oneOk = false;
+        encodeStrict(one, &oneOk);
+        if (!oneOk)
+            throw VorzoError(unencodableMessage(one.toUcs4().value(0)));
+        i += length;
+    }
+    throw VorzoError(unencodableMessage(U'\uFFFD'));
 }
 
 } // namespace
@@ -57,36 +146,60 @@ QString unencodableMessage(char32_t character)
 QByteArray encode(const QString &text)
 {
     const QString normalised = normalise(text);
-    bool ok = false;
-    QByteArray bytes = encodeStrict(normalised, &ok);
-    if (ok)
-        return bytes;
-    // Name the first character that does not convert.
-    for (qsizetype i = 0; i < normalised.size();) {
-        const qsizetype length = normalised.at(i).isHighSurrogate() && i + 1 < normalised.size() ? 2 : 1;
-        const QStringView one = QStringView(normalised).mid(i, length);
-        bool oneOk = false;
-        encodeStrict(one, &oneOk);
-        if (!oneOk)
-            throw VorzoError(unencodableMessage(one.toUcs4().value(0)));
-        i += length;
+    QByteArray bytes;
+    bytes.reserve(normalised.size() * 2);
+    // ASCII and the bytes that did not decode go straight through; every run
+    // of other characters goes to the converter.
+    qsizetype runStart = -1;
+    auto flushRun = [&](qsizetype end) {
+        if (runStart < 0)
+            return;
+        bytes += encodeRun(QStringView(normalised).mid(runStart, end - runStart));
+        runStart = -1;
+    };
+    for (qsizetype i = 0; i < normalised.size(); ++i) {
+        const char16_t c = normalised.at(i).unicode();
+        if (c < 0x80) {
+            flushRun(i);
+            bytes += char(c);
+        } else if (c >= kUndecodedFirst && c <= kUndecodedLast) {
+            flushRun(i);
+            bytes += char(c - kUndecodedFirst);
+        } else if (runStart < 0) {
+            runStart = i;
+        }
     }
-    throw VorzoError(unencodableMessage(U'\uFFFD'));
+    flushRun(normalised.size());
+    return bytes;
 }
 
 QString decode(const QByteArray &bytes)
 {
-    // The converter swallows a lead byte at the very end even when stateless:
-    // find it by walking the characters and show it as a substitute.
-    qsizetype i = 0;
-    while (i < bytes.size())
-        i += isLeadByte(uchar(bytes.at(i))) ? 2 : 1;
-    const bool loneLeadAtEnd = i > bytes.size();
-
-    QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
-    QString text = decoder.decode(loneLeadAtEnd ? bytes.first(bytes.size() - 1) : bytes);
-    if (loneLeadAtEnd)
-        text += QChar(QChar::ReplacementCharacter);
+    const DecodeTables &tables = decodeTables();
+    QString text;
+    text.reserve(bytes.size());
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const uchar byte = uchar(bytes.at(i));
+        if (!isLeadByte(byte)) {
+            text += QChar(tables.single[byte]);
+            continue;
+        }
+        const uchar trail = i + 1 < size ? uchar(bytes.at(i + 1)) : 0;
+        if (!isTrailByte(trail)) {
+            // A lead byte without its trail (also the very last byte): the
+            // next byte, if any, stands on its own.
+            text += undecoded(byte);
+            continue;
+        }
+        if (const char16_t c = tables.pair[pairIndex(byte, trail)]) {
+            text += QChar(c);
+        } else {
+            text += undecoded(byte);
+            text += undecoded(trail);
+        }
+        ++i;
+    }
     return text;
 }
 

@@ -15,9 +15,11 @@ QString normalise(const QString &text);
 // VorzoError naming the character: nothing lossy is ever produced.
 QByteArray encode(const QString &text);
 
-// Decodes a whole text; a trailing lone lead byte is not held back. Bytes that
-// do not decode become U+FFFD-like substitutes for display only: callers that
-// must keep bytes keep the bytes, not the decoded text.
+// Decodes a whole text, losslessly: encode(decode(b)) == b for every byte
+// string b. A byte that does not decode (0x80, 0xA0, 0xFD-0xFF, a lead byte
+// without its trail, the pair of an unassigned or duplicate code) becomes a
+// private-use character of its own (U+F700 + the byte), shown as a visible
+// substitute, which encodes back to that byte.
 QString decode(const QByteArray &bytes);
 
 // The first byte of a double-byte character.

@@ -2,12 +2,15 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <limits>
 
 QWidget *SettingValueDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                             const QModelIndex &index) const
 {
     QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+        // A value may be longer than a line edit's usual 32,767 characters.
+        line->setMaxLength(std::numeric_limits<int>::max());
         connect(line, &QLineEdit::textEdited, this, [this, line] {
             const_cast<SettingValueDelegate *>(this)->commitData(line);
         });
@@ -18,9 +21,13 @@ QWidget *SettingValueDelegate::createEditor(QWidget *parent, const QStyleOptionV
 
 void SettingValueDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
 {
+    // A refused value is put back; one stored otherwise than typed (a
+    // pasted line break dropped) is shown as stored.
     auto *line = qobject_cast<QLineEdit *>(editor);
-    if (line && !model->setData(index, line->text(), Qt::EditRole))
+    if (line) {
+        model->setData(index, line->text(), Qt::EditRole);
         setEditorData(editor, index);
+    }
 }
 
 bool SettingValueDelegate::eventFilter(QObject *object, QEvent *event)

@@ -60,9 +60,16 @@ bool SettingsModel::setData(const QModelIndex &index, const QVariant &value, int
 {
     if (!index.isValid() || index.column() != ValueColumn || role != Qt::EditRole)
         return false;
+    // A value is one line: the breaks of a pasted text are dropped.
+    QString text = value.toString();
+    text.remove(QLatin1Char('\r'));
+    text.remove(QLatin1Char('\n'));
+    // What is shown already is what is stored, byte for byte.
+    if (text == data(index, Qt::EditRole).toString())
+        return true;
     QByteArray bytes;
     try {
-        bytes = ShiftJis::encode(value.toString());
+        bytes = ShiftJis::encode(text);
     } catch (const VorzoError &e) {
         emit refused(e.message());
         return false;

@@ -22,6 +22,9 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // Writes a value into its entry: line breaks are dropped, a text equal
+    // to the one shown leaves the entry's bytes as they are, and a character
+    // the code page cannot hold refuses the whole value (refused()).
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
 signals:

@@ -1,6 +1,5 @@
 #include "platform/Preferences.h"
 #include "platform/ProfileFile.h"
-#include "platform/IntegerText.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ShiftJis.h"
 #include "platform/VorzoError.h"
@@ -24,9 +23,6 @@ private slots:
     void preferencesDefaults();
     void preferencesFromAFileWithOnlyToroku();
     void registeredItemsCreateTheFile();
-    void integers_data();
-    void integers();
-
 };
 
 void TestProfile::reads_data()
@@ -164,28 +160,6 @@ void TestProfile::registeredItemsCreateTheFile()
     ProgramFolder::setOverride(QString());
     QCOMPARE(TestFiles::contents(dir.filePath(QStringLiteral("dazorad.ini"))),
              QByteArray("[Toroku]\r\nNo1=0\r\nNo2=25\r\nNo3=26\r\nNo4=64\r\nNo5=99\r\n"));
-}
-
-void TestProfile::integers_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<std::optional<int>>("value");
-    QTest::newRow("decimal") << "51" << std::optional<int>(51);
-    QTest::newRow("sign and leading blanks") << "  -3" << std::optional<int>(-3);
-    QTest::newRow("dollar hexadecimal") << "$1A" << std::optional<int>(26);
-    QTest::newRow("0x hexadecimal") << "0x63" << std::optional<int>(99);
-    QTest::newRow("32-bit hexadecimal") << "$FFFFFFFF" << std::optional<int>(-1);
-    QTest::newRow("trailing blank") << "5 " << std::optional<int>();
-    QTest::newRow("letters") << "abc" << std::optional<int>();
-    QTest::newRow("empty") << "" << std::optional<int>();
-    QTest::newRow("too large") << "4294967296" << std::optional<int>();
-}
-
-void TestProfile::integers()
-{
-    QFETCH(QString, text);
-    QFETCH(std::optional<int>, value);
-    QCOMPARE(parseInteger(text), value);
 }
 
 QTEST_APPLESS_MAIN(TestProfile)

@@ -156,6 +156,16 @@ void TestSettings::editsGoStraightIntoTheList_data()
                                                << "hitokoto1_name=" + ShiftJis::encode(QStringLiteral("浩二～"));
     QTest::newRow("quotes kept") << QByteArray("k=v") << "\"<&>\"" << QByteArray("k=\"<&>\"");
     QTest::newRow("entry without =") << QByteArray("lonely") << "x" << QByteArray("=x");
+    QTest::newRow("entry without =, unchanged") << QByteArray("plain") << "plain" << QByteArray("plain");
+    QTest::newRow("a pasted CR LF, tab kept") << QByteArray("moji_left=LEFT") << "abc\r\ndef\tghi"
+                                             << QByteArray("moji_left=abcdef\tghi");
+    QTest::newRow("lone CR and LF") << QByteArray("k=v") << "a\rb\nc\n" << QByteArray("k=abc");
+    QTest::newRow("undecodable bytes, one typed after them")
+        << QByteArray::fromHex("6b3d82ff80a0fd") << ShiftJis::decode(QByteArray::fromHex("82ff80a0fd")) + "1"
+        << QByteArray::fromHex("6b3d82ff80a0fd31");
+    QTest::newRow("undecodable bytes, unchanged") << QByteArray::fromHex("6b3d80fdff")
+                                                  << ShiftJis::decode(QByteArray::fromHex("80fdff"))
+                                                  << QByteArray::fromHex("6b3d80fdff");
 }
 
 void TestSettings::editsGoStraightIntoTheList()

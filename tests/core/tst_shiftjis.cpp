@@ -1,6 +1,7 @@
 #include "platform/ShiftJis.h"
 #include "platform/VorzoError.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 class TestShiftJis : public QObject
@@ -13,10 +14,9 @@ private slots:
     void refusesWhatTheCodePageCannotHold();
     void decodes_data();
     void decodes();
-    void decodingKeepsEveryUndecodableByteVisible_data();
-    void decodingKeepsEveryUndecodableByteVisible();
-    void errorBoxAppendsAFullStop_data();
-    void errorBoxAppendsAFullStop();
+    void undecodableBytesAreKeptAndShown_data();
+    void undecodableBytesAreKeptAndShown();
+    void everyByteStringComesBackAsItWas();
 };
 
 void TestShiftJis::encodes_data()
@@ -77,7 +77,7 @@ void TestShiftJis::decodes_data()
     QTest::newRow("0x8160 is fullwidth tilde") << QByteArray::fromHex("8160") << QStringLiteral("～");
     QTest::newRow("0x5C is backslash") << QByteArray("\\") << QStringLiteral("\\");
     QTest::newRow("IBM extension") << QByteArray::fromHex("fa5c") << QStringLiteral("纊");
-    QTest::newRow("NEC-selected IBM extension") << QByteArray::fromHex("ed40") << QStringLiteral("纊");
+    QTest::newRow("user-defined area") << QByteArray::fromHex("f040") << QStringLiteral("\uE000");
 }
 
 void TestShiftJis::decodes()
@@ -87,41 +87,51 @@ void TestShiftJis::decodes()
     QCOMPARE(ShiftJis::decode(bytes), text);
 }
 
-void TestShiftJis::decodingKeepsEveryUndecodableByteVisible_data()
+void TestShiftJis::undecodableBytesAreKeptAndShown_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("characters");
-    QTest::newRow("lone trailing lead byte") << QByteArray("ab\x82", 3) << 3;
-    QTest::newRow("0x80") << QByteArray("\x80", 1) << 1;
-    QTest::newRow("0xA0 between letters") << QByteArray("a\xA0z", 3) << 3;
-    QTest::newRow("0xFD") << QByteArray("\xFD", 1) << 1;
+    QTest::addColumn<QString>("text");
+    const QChar b80(0xF780), bA0(0xF7A0), bFD(0xF7FD), bFF(0xF7FF), b82(0xF782), b81(0xF781);
+    QTest::newRow("lone trailing lead byte") << QByteArray("ab\x82", 3) << QString("ab") + b82;
+    QTest::newRow("0x80") << QByteArray("\x80", 1) << QString(b80);
+    QTest::newRow("0xA0 between letters") << QByteArray("a\xA0z", 3) << QString("a") + bA0 + "z";
+    QTest::newRow("a settings value") << QByteArray::fromHex("82ff80a0fd")
+                                      << QString(b82) + bFF + b80 + bA0 + bFD;
+    QTest::newRow("lead byte before a blank") << QByteArray("\x81 ", 2) << QString(b81) + " ";
+    QTest::newRow("unassigned pair") << QByteArray::fromHex("8540") << QString(QChar(0xF785)) + QChar(0xF740);
+    // A duplicate code (the same character as IBM extension 0xFA5C) keeps
+    // its own bytes rather than turning into the other code.
+    QTest::newRow("NEC-selected IBM extension") << QByteArray::fromHex("ed40")
+                                               << QString(QChar(0xF7ED)) + QChar(0xF740);
 }
 
-void TestShiftJis::decodingKeepsEveryUndecodableByteVisible()
+void TestShiftJis::undecodableBytesAreKeptAndShown()
 {
-    // The decoder is stateless: nothing is held back for a next call.
     QFETCH(QByteArray, bytes);
-    QFETCH(int, characters);
-    QCOMPARE(ShiftJis::decode(bytes).size(), characters);
+    QFETCH(QString, text);
+    QCOMPARE(ShiftJis::decode(bytes), text);
+    QCOMPARE(ShiftJis::encode(text), bytes);
 }
 
-void TestShiftJis::errorBoxAppendsAFullStop_data()
+void TestShiftJis::everyByteStringComesBackAsItWas()
 {
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("japanese") << QStringLiteral("ファイル a は開けません") << QStringLiteral("ファイル a は開けません.");
-    QTest::newRow("letter") << QStringLiteral("abc") << QStringLiteral("abc.");
-    QTest::newRow("ends in full stop") << QStringLiteral("done.") << QStringLiteral("done.");
-    QTest::newRow("ends in comma, sorts before") << QStringLiteral("x,") << QStringLiteral("x,");
-    QTest::newRow("ends in slash, sorts after") << QStringLiteral("C:/") << QStringLiteral("C:/.");
-    QTest::newRow("empty") << QString() << QString();
-}
-
-void TestShiftJis::errorBoxAppendsAFullStop()
-{
-    QFETCH(QString, message);
-    QFETCH(QString, shown);
-    QCOMPARE(errorBoxText(message), shown);
+    // Random byte strings, biased towards lead bytes so that pairs of every
+    // kind occur, come back byte for byte; so does every two-byte string.
+    QRandomGenerator random(932);
+    for (int n = 0; n < 5000; ++n) {
+        QByteArray bytes(int(random.bounded(1, 40)), Qt::Uninitialized);
+        for (char &b : bytes)
+            b = char(random.bounded(2) ? random.bounded(0x81, 0x100) : random.bounded(0x100));
+        QCOMPARE(ShiftJis::encode(ShiftJis::decode(bytes)), bytes);
+    }
+    for (int lead = 0; lead < 256; ++lead) {
+        for (int trail = 0; trail < 256; ++trail) {
+            const char pair[] = {char(lead), char(trail)};
+            const QByteArray bytes(pair, 2);
+            if (ShiftJis::encode(ShiftJis::decode(bytes)) != bytes)
+                QFAIL(qPrintable(QStringLiteral("%1 does not come back").arg(QString::fromLatin1(bytes.toHex()))));
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestShiftJis)

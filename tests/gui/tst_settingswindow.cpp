@@ -7,8 +7,13 @@
 #include "settings/Setting.h"
 #include "settings/SettingHelp.h"
 
+#include "TestFiles.h"
+
+#include "platform/TextLines.h"
+
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -35,6 +40,9 @@ private slots:
     void missingHelpFileAtStartUp();
     void typedValueReachesThePage();
     void unencodableValueIsRefused();
+    void pastedLinesBecomeOneValue();
+    void aVeryLongValueKeepsEveryCharacter();
+    void restoringDefaultsOverAnEmptyList();
 
 private:
     static QTableView *grid() { return SettingForm->findChild<QTableView *>(QStringLiteral("Main")); }
@@ -210,6 +218,50 @@ void TestSettingsWindow::unencodableValueIsRefused()
     QVERIFY(f.dialogs.texts(Kind::Error).at(0).contains(QStringLiteral("「€」")));
     QCOMPARE(Vorzo->stage().settingsList().value("moji_highscore"), QByteArray("HIGHSCORE"));
     QCOMPARE(editor()->text(), QStringLiteral("HIGHSCORE"));
+}
+
+void TestSettingsWindow::pastedLinesBecomeOneValue()
+{
+    WindowFixture f;
+    openSettings();
+    clickRow(64); // moji_left
+    editor()->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("abc\r\ndef\tghi"));
+    QTest::keyClick(editor(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(Vorzo->stage().settingsList().value("moji_left"), QByteArray("abcdef\tghi"));
+    QCOMPARE(editor()->text(), QStringLiteral("abcdef\tghi"));
+    QCOMPARE(Vorzo->stage().settingsList().size(), 71);
+    QCOMPARE(TextLines::split(SettingForm->MakeHTML()).size(), 71);
+}
+
+void TestSettingsWindow::aVeryLongValueKeepsEveryCharacter()
+{
+    WindowFixture f;
+    Lines entries = defaultSettings().entries();
+    entries[59] = "moji_score=" + QByteArray(40000, 'x');
+    Vorzo->stage().settings().replace(SettingsList(entries));
+    openSettings();
+    clickRow(59);
+    QTest::keyClick(editor(), Qt::Key_End);
+    QTest::keyClick(editor(), Qt::Key_Backspace);
+    QCOMPARE(Vorzo->stage().settingsList().value("moji_score"), QByteArray(39999, 'x'));
+}
+
+void TestSettingsWindow::restoringDefaultsOverAnEmptyList()
+{
+    WindowFixture f;
+    QTemporaryDir dir;
+    QVERIFY(TestFiles::put(dir.filePath("empty.kwt"), QByteArray()));
+    QVERIFY(TestFiles::put(dir.filePath("empty.kwp"), QByteArray()));
+    f.dialogs.pick(dir.filePath("empty.kwt"));
+    f.action("Open1")->trigger();
+    QCOMPARE(Vorzo->stage().settingsList().size(), 0);
+    openSettings();
+    f.dialogs.answer(WarningButton::Yes);
+    QTest::keyClick(SettingForm, Qt::Key_F12);
+    QCOMPARE(grid()->model()->rowCount(), 71);
+    QCOMPARE(grid()->currentIndex().row(), 0);
+    QVERIFY(f.dialogs.texts(Kind::Error).isEmpty());
 }
 
 QTEST_MAIN(TestSettingsWindow)
