@@ -4,6 +4,7 @@
 #include "platform/ShiftJis.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <optional>
 
 namespace ProfileFile {
@@ -55,11 +56,27 @@ QByteArray trimmedBlanks(const QByteArray &text)
     return text.mid(from, to - from);
 }
 
+// The closing "]" on a character boundary: the trail byte of a double-byte
+// character (0x5D in ゾ = 0x83 0x5D) is no bracket.
+qsizetype closingBracket(const QByteArray &text)
+{
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        const uchar c = uchar(text.at(i));
+        if (c == ']')
+            return i;
+        if (ShiftJis::isLeadByte(c))
+            ++i;
+    }
+    return -1;
+}
+
 std::optional<QByteArray> sectionOf(const QByteArray &text)
 {
     const QByteArray trimmed = trimmedBlanks(text);
-    const qsizetype close = trimmed.indexOf(']');
-    if (!trimmed.startsWith('[') || close < 0)
+    if (!trimmed.startsWith('['))
+        return std::nullopt;
+    const qsizetype close = closingBracket(trimmed);
+    if (close < 0)
         return std::nullopt;
     return trimmedBlanks(trimmed.mid(1, close - 1));
 }
@@ -109,17 +126,25 @@ qsizetype findKey(const QList<Line> &lines, const SectionSpan &span, const QByte
     return -1;
 }
 
-QByteArray fileBytes(const QString &file)
+// The file's bytes; nothing when it cannot be read (missing or not ours).
+std::optional<QByteArray> fileBytes(const QString &file)
 {
     QFile in(file);
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    if (!in.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return in.readAll();
+}
+
+bool holdsLineBreak(const QString &text)
+{
+    return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
 }
 
 } // namespace
 
 QString read(const QString &file, const QString &section, const QString &key, const QString &fallback)
 {
-    const QList<Line> lines = linesOf(fileBytes(file));
+    const QList<Line> lines = linesOf(fileBytes(file).value_or(QByteArray()));
     const SectionSpan span = findSection(lines, ShiftJis::encode(section));
     if (span.header < 0)
         return fallback;
@@ -135,19 +160,29 @@ QString read(const QString &file, const QString &section, const QString &key, co
 
 void write(const QString &file, const QString &section, const QString &key, const QString &value)
 {
+    // A line break would end the line and start keys of its own.
+    if (holdsLineBreak(section) || holdsLineBreak(key) || holdsLineBreak(value))
+        throw VorzoError(QStringLiteral("改行を含む値は %1 に書き込めません").arg(file));
     const QByteArray sectionBytes = ShiftJis::encode(section);
-    const QByteArray keyLine = ShiftJis::encode(key) + '=' + ShiftJis::encode(value);
+    const QByteArray keyBytes = ShiftJis::encode(key);
+    const QByteArray valueBytes = ShiftJis::encode(value);
+    const QByteArray keyLine = keyBytes + '=' + valueBytes;
     const QByteArray crlf("\r\n");
 
-    QList<Line> lines = linesOf(fileBytes(file));
+    // A file that exists but cannot be read is not taken for an empty one.
+    const std::optional<QByteArray> bytes = fileBytes(file);
+    if (!bytes && QFileInfo::exists(file))
+        throw VorzoError::cannotWrite(file);
+    QList<Line> lines = linesOf(bytes.value_or(QByteArray()));
     const SectionSpan span = findSection(lines, sectionBytes);
     if (span.header < 0) {
         if (!lines.isEmpty() && lines.last().end.isEmpty())
             lines.last().end = crlf;
         lines.append({'[' + sectionBytes + ']', crlf});
         lines.append({keyLine, crlf});
-    } else if (const qsizetype at = findKey(lines, span, ShiftJis::encode(key)); at >= 0) {
-        lines[at].text = keyLine;
+    } else if (const qsizetype at = findKey(lines, span, keyBytes); at >= 0) {
+        // The line keeps its own spelling of the key.
+        lines[at].text = *keyOf(lines.at(at).text) + '=' + valueBytes;
     } else {
         // After the section's last non-blank line, so blank separators stay
         // in front of the next section.

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "TestFiles.h"
+#include "Unprivileged.h"
 
 class TestProfile : public QObject
 {
@@ -20,6 +21,9 @@ private slots:
     void writes_data();
     void writes();
     void readOnlyFileIsNotWritten();
+    void lineBreaksAreRefused_data();
+    void lineBreaksAreRefused();
+    void anUnreadableFileIsNotRewritten();
     void preferencesDefaults();
     void preferencesFromAFileWithOnlyToroku();
     void registeredItemsCreateTheFile();
@@ -77,8 +81,16 @@ void TestProfile::writes_data()
     QTest::addColumn<QByteArray>("after");
     QTest::newRow("replaced in place") << QByteArray("[A]\r\nk=1\r\nj=2\r\n") << "A" << "k" << "9"
                                        << QByteArray("[A]\r\nk=9\r\nj=2\r\n");
-    QTest::newRow("lower-case names replaced") << QByteArray("[toroku]\r\nno1=5\r\n") << "Toroku" << "No1" << "6"
-                                               << QByteArray("[toroku]\r\nNo1=6\r\n");
+    QTest::newRow("lower-case names keep their spelling")
+        << QByteArray("[toroku]\r\nno1=51\r\n") << "Toroku" << "No1" << "31" << QByteArray("[toroku]\r\nno1=31\r\n");
+    QTest::newRow("blanks around = go") << QByteArray("[A]\r\n  Key = 1 \r\n") << "A" << "key" << "2"
+                                        << QByteArray("[A]\r\nKey=2\r\n");
+    const QByteArray zo = ShiftJis::encode(QStringLiteral("ゾーン")); // ゾ is 0x83 0x5D
+    QTest::newRow("a section name with the trail byte 0x5D")
+        << "[" + zo + "]\r\nk=1\r\n" << QStringLiteral("ゾーン") << "k" << "2" << "[" + zo + "]\r\nk=2\r\n";
+    QTest::newRow("undecodable bytes written back")
+        << QByteArray() << "Toroku" << "No4" << ShiftJis::decode(QByteArray::fromHex("80fdff"))
+        << QByteArray::fromHex("5b546f726f6b755d0d0a4e6f343d80fdff0d0a");
     QTest::newRow("key added at its section's end")
         << QByteArray("[A]\r\nj=2\r\n\r\n[B]\r\nx=1\r\n") << "A" << "k" << "9"
         << QByteArray("[A]\r\nj=2\r\nk=9\r\n\r\n[B]\r\nx=1\r\n");
@@ -111,6 +123,53 @@ void TestProfile::writes()
     ProfileFile::write(path, section, key, value);
     QCOMPARE(TestFiles::contents(path), after);
     QCOMPARE(ProfileFile::read(path, section, key, QString()), value);
+}
+
+void TestProfile::lineBreaksAreRefused_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("a folder with LF") << "Directory" << "SaveOpen" << "/home/u/a\nb/";
+    QTest::newRow("CR in a value") << "Directory" << "Image" << "a\rb.bmp";
+    QTest::newRow("in a key") << "Toroku" << "No1\r\nNo2" << "5";
+}
+
+void TestProfile::lineBreaksAreRefused()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("dazorad.ini"));
+    QVERIFY(TestFiles::put(path, "[Toroku]\r\nNo1=1\r\n"));
+    QVERIFY_THROWS_EXCEPTION(VorzoError, ProfileFile::write(path, section, key, value));
+    QCOMPARE(TestFiles::contents(path), QByteArray("[Toroku]\r\nNo1=1\r\n"));
+}
+
+void TestProfile::anUnreadableFileIsNotRewritten()
+{
+    QTemporaryDir dir;
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                          | QFile::WriteOther | QFile::ExeOther);
+    const QString path = dir.filePath(QStringLiteral("dazorad.ini"));
+    const QByteArray stored("[Directory]\r\nSaveOpen=/s/\r\n[TextEditor]\r\nFore=$FFFFFF\r\n");
+    QVERIFY(TestFiles::put(path, stored));
+    QVERIFY(Unprivileged::giveAway(path));
+    QFile::setPermissions(path, QFile::WriteOwner);
+    const std::optional<bool> refused = Unprivileged::run([&] {
+        try {
+            ProfileFile::write(path, QStringLiteral("Toroku"), QStringLiteral("No1"), QStringLiteral("2"));
+        } catch (const VorzoError &e) {
+            return e.message() == QStringLiteral("%1 に書き込めません").arg(path);
+        }
+        return false;
+    });
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    if (!refused)
+        QSKIP("running with privileges that cannot be dropped: file permissions would not apply");
+    QVERIFY(*refused);
+    QCOMPARE(TestFiles::contents(path), stored);
 }
 
 void TestProfile::readOnlyFileIsNotWritten()

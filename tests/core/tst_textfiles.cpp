@@ -2,10 +2,16 @@
 #include "platform/TextLines.h"
 #include "platform/VorzoError.h"
 
+#include "TestFiles.h"
+#include "Unprivileged.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 using Lines = QList<QByteArray>;
 
@@ -21,6 +27,8 @@ private slots:
     void safeSaveWritesWholeFile();
     void safeSaveKeepsOldFileWhenItCannotWrite();
     void safeSaveRefusesReadOnlyTarget();
+    void safeSaveKeepsPermissionsAndLongNames();
+    void safeSaveWritesInPlaceWhereTheFolderIsClosed();
 };
 
 void TestTextFiles::splitsOnEveryLineEnd_data()
@@ -86,14 +94,29 @@ void TestTextFiles::safeSaveWritesWholeFile()
 
 void TestTextFiles::safeSaveKeepsOldFileWhenItCannotWrite()
 {
+    // A full disk, as the kernel reports it to a writer over its file size
+    // limit: every write beyond it fails. The page is smaller than a write
+    // buffer, so the failure only shows when the buffer is flushed.
     QTemporaryDir dir;
-    const QString missing = dir.filePath(QStringLiteral("gone/a.kwt"));
+    const QString path = dir.filePath(QStringLiteral("s.kwt"));
+    QVERIFY(TestFiles::put(path, "old"));
+    rlimit before{};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &before) == 0);
+    const auto ignoreSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = before;
+    limited.rlim_cur = 1000;
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &limited) == 0);
+    QString message;
     try {
-        saveFileSafely(missing, "x");
-        QFAIL("saved into a folder that does not exist");
+        saveFileSafely(path, QByteArray(5000, 'x'));
     } catch (const VorzoError &e) {
-        QCOMPARE(e.message(), QStringLiteral("ファイル %1 を作成できません").arg(missing));
+        message = e.message();
     }
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, ignoreSignal);
+    QCOMPARE(message, QStringLiteral("ファイル %1 を作成できません").arg(path));
+    QCOMPARE(TestFiles::contents(path), QByteArray("old"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("s.kwt")});
 }
 
 void TestTextFiles::safeSaveRefusesReadOnlyTarget()
@@ -103,9 +126,57 @@ void TestTextFiles::safeSaveRefusesReadOnlyTarget()
     saveFileSafely(path, "old");
     QFile::setPermissions(path, QFile::ReadOwner);
     QVERIFY_THROWS_EXCEPTION(VorzoError, saveFileSafely(path, "new"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("old"));
+    QCOMPARE(TestFiles::contents(path), QByteArray("old"));
+}
+
+void TestTextFiles::safeSaveKeepsPermissionsAndLongNames()
+{
+    QTemporaryDir dir;
+    // The longest name a folder takes, saved and saved again.
+    const QString path = dir.filePath(QString(255 - 4, QLatin1Char('n')) + QStringLiteral(".kwt"));
+    saveFileSafely(path, "first");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    saveFileSafely(path, "second");
+    QCOMPARE(TestFiles::contents(path), QByteArray("second"));
+    QCOMPARE(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+}
+
+void TestTextFiles::safeSaveWritesInPlaceWhereTheFolderIsClosed()
+{
+    // A folder of someone else's (or closed to us) with a file we may write:
+    // no file can be created beside it, so the file itself is written. A
+    // read-only file there still refuses and keeps its bytes.
+    QTemporaryDir dir;
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                          | QFile::ExeOther);
+    const QString folder = dir.filePath(QStringLiteral("closed"));
+    QVERIFY(QDir().mkdir(folder));
+    const QString writable = folder + QStringLiteral("/x.kwt");
+    const QString readOnly = folder + QStringLiteral("/y.kwt");
+    QVERIFY(TestFiles::put(writable, "old") && TestFiles::put(readOnly, "kept"));
+    QVERIFY(Unprivileged::giveAway(writable) && Unprivileged::giveAway(readOnly));
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadOther);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    const std::optional<bool> result = Unprivileged::run([&] {
+        bool refused = false;
+        try {
+            saveFileSafely(readOnly, "new");
+        } catch (const VorzoError &) {
+            refused = true;
+        }
+        try {
+            saveFileSafely(writable, "new");
+        } catch (const VorzoError &) {
+            return false;
+        }
+        return refused;
+    });
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!result)
+        QSKIP("running with privileges that cannot be dropped: file permissions would not apply");
+    QVERIFY(*result);
+    QCOMPARE(TestFiles::contents(writable), QByteArray("new"));
+    QCOMPARE(TestFiles::contents(readOnly), QByteArray("kept"));
 }
 
 QTEST_APPLESS_MAIN(TestTextFiles)
