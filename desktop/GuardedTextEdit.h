@@ -1,9 +1,11 @@
 #pragma once
 // A plain-text box whose paste (Ctrl+V, Shift+Insert, the middle button, the
-// context menu) ignores clipboard data that has no formats: Qt 6.4 crashes on
-// such data when the clipboard or the selection has no owner. Forms use it in
-// place of QPlainTextEdit for every box that takes a paste.
+// context menu, paste()) ignores clipboard data that has no formats: Qt 6.4
+// crashes on such data, which the clipboard or the selection holds when the
+// program that filled it has quit. Forms use it in place of QPlainTextEdit
+// for every box that takes a paste.
 
+#include <QClipboard>
 #include <QPlainTextEdit>
 
 class GuardedPlainTextEdit : public QPlainTextEdit
@@ -12,10 +14,15 @@ class GuardedPlainTextEdit : public QPlainTextEdit
 public:
     using QPlainTextEdit::QPlainTextEdit;
 
-    // Whether the data can be pasted at all: it exists and has a format.
-    static bool isPastable(const QMimeData *source);
+    // Whether the clipboard (or the selection) holds something to paste.
+    static bool canPasteFrom(QClipboard::Mode mode);
+
+public slots:
+    void paste();
 
 protected:
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 };

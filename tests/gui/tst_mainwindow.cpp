@@ -3,6 +3,7 @@
 #include "accessories/Help.h"
 #include "accessories/Vertion.h"
 #include "accessories/VorzoEdit.h"
+#include "desktop/GuardedTextEdit.h"
 #include "environment/Environ.h"
 #include "environment/VorzoImage.h"
 #include "output/PageTab.h"
@@ -17,6 +18,9 @@
 #include "stage/Palette.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -52,6 +56,7 @@ private slots:
     void f7JoinsTemplatesAsTheyStand();
     void f7RefusesATemplateTheCodePageCannotHold();
     void stageMenuShowsTheProjectAndTheStageFromItsStart();
+    void clipboardDataWithoutFormatsPastesNothing();
 
 private:
     static QString shownText(const char *box)
@@ -416,6 +421,26 @@ void TestMainWindow::stageMenuShowsTheProjectAndTheStageFromItsStart()
     QCOMPARE(Vorzo->mapView().origin(), (ViewOrigin{0, 0}));
     QCOMPARE(f.control<QLabel>("x0")->text(), QStringLiteral("0"));
     QVERIFY(f.dialogs.texts(Kind::Error).isEmpty());
+}
+
+void TestMainWindow::clipboardDataWithoutFormatsPastesNothing()
+{
+    // What the clipboard holds when the program that filled it has quit.
+    WindowFixture f;
+    f.control<QTabWidget>("PageControl1")->setCurrentIndex(TVorzo::HtmlPage);
+    QApplication::clipboard()->setMimeData(new QMimeData);
+    if (QApplication::clipboard()->supportsSelection())
+        QApplication::clipboard()->setMimeData(new QMimeData, QClipboard::Selection);
+    for (const char *name : {"before", "mapping", "setting", "after", "final"}) {
+        auto *box = f.control<QPlainTextEdit>(name);
+        const QString before = box->toPlainText();
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        QTest::mouseClick(box->viewport(), Qt::MiddleButton, {}, QPoint(5, 5));
+        static_cast<GuardedPlainTextEdit *>(box)->paste();
+        QCOMPARE(box->toPlainText(), before);
+    }
 }
 
 QTEST_MAIN(TestMainWindow)
