@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QHoverEvent>
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTabWidget>
@@ -16,6 +19,16 @@ QString HintFilter::nearestHint(const QWidget *widget)
             break;
     }
     return {};
+}
+
+void HintFilter::showMenuHint(QMenu *menu, const QString &hint)
+{
+    // A menu's hints are shown by the window whose menu bar opened it.
+    QWidget *owner = menu;
+    while (qobject_cast<QMenu *>(owner) && owner->parentWidget())
+        owner = owner->parentWidget();
+    if (owner != menu)
+        showHint(owner->window(), hint);
 }
 
 void HintFilter::showHint(QWidget *receiver, const QString &hint)
@@ -51,6 +64,21 @@ bool HintFilter::eventFilter(QObject *watched, QEvent *event)
             m_leaving = nullptr;
             showHint(parent, nearestHint(parent));
             return true;
+        }
+        break;
+    case QEvent::Hide:
+        // Back from a submenu (Left, Esc): its parent's entry is highlighted
+        // again, and its hint comes back, which Qt alone does not show. Qt
+        // clears the bar as the submenu goes, so the hint follows after.
+        if (auto *menu = qobject_cast<QMenu *>(watched)) {
+            QPointer<QMenu> parent = qobject_cast<QMenu *>(menu->parentWidget());
+            if (parent && parent->isVisible()) {
+                QTimer::singleShot(0, this, [this, parent, menu] {
+                    if (parent && parent->isVisible() && parent->activeAction()
+                        && parent->activeAction()->menu() == menu)
+                        showMenuHint(parent, parent->activeAction()->statusTip());
+                });
+            }
         }
         break;
     case QEvent::Polish:

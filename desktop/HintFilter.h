@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 
+class QMenu;
 class QWidget;
 
 class HintFilter : public QObject
@@ -23,6 +24,7 @@ protected:
 
 private:
     void showHint(QWidget *receiver, const QString &hint);
+    void showMenuHint(QMenu *menu, const QString &hint);
 
     QPointer<QWidget> m_leaving;
     bool m_sending = false;

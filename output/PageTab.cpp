@@ -3,6 +3,7 @@
 #include "PageTemplates.h"
 #include "ParameterText.h"
 #include "platform/TextLines.h"
+#include "platform/VorzoError.h"
 #include "stage/Stage.h"
 
 #include <QPlainTextEdit>
@@ -18,11 +19,22 @@ void PageTab::show(QPlainTextEdit *box, const QByteArray &bytes)
     box->setPlainText(TextLines::toEditText(bytes));
 }
 
+// A template's bytes; a character the code page cannot hold is refused with
+// the name the box goes by on the tab.
+static QByteArray templateBytes(const QPlainTextEdit *box, const QString &name)
+{
+    try {
+        return TextLines::fromEditText(box->toPlainText());
+    } catch (const VorzoError &e) {
+        throw VorzoError(name + QStringLiteral("の") + e.message());
+    }
+}
+
 void PageTab::refresh(const QByteArray &mapping, const QByteArray &setting)
 {
     PageParts page;
-    page.before = TextLines::fromEditText(m_controls.before->toPlainText());
-    page.after = TextLines::fromEditText(m_controls.after->toPlainText());
+    page.before = templateBytes(m_controls.before, QStringLiteral("前につくデータ"));
+    page.after = templateBytes(m_controls.after, QStringLiteral("後につくデータ"));
     page.mapping = mapping;
     page.setting = setting;
     m_stage.setFinishedPage(page.joined());

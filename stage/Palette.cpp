@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
@@ -33,15 +34,23 @@ Palette::Palette(const Controls &controls, QObject *parent) : QObject(parent), m
 void Palette::connectList(QListWidget *list, void (Palette::*click)())
 {
     setItemHeights(list);
-    // A click on the current item chooses it again; the keyboard moves it.
+    // A left click on the current item chooses it again; the keyboard moves
+    // it. Other buttons never choose (their presses stop at the filter).
     connect(list, &QListWidget::itemPressed, this, click);
     connect(list, &QListWidget::currentRowChanged, this, [this, list, click] {
         if (list->hasFocus())
             (this->*click)();
     });
+    // The current item stays highlighted: a Ctrl+click on it or a click
+    // below the items would otherwise leave none, while placing uses it.
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [list] {
+        if (list->selectedItems().isEmpty() && list->currentItem())
+            list->currentItem()->setSelected(true);
+    });
     connect(list, &QWidget::customContextMenuRequested, this,
             [this, list](const QPoint &pos) { m_controls.contextMenu->popup(list->viewport()->mapToGlobal(pos)); });
     list->installEventFilter(this);
+    list->viewport()->installEventFilter(this);
 }
 
 void Palette::selectFirstItems()
@@ -89,6 +98,12 @@ void Palette::list3Click()
 
 bool Palette::eventFilter(QObject *watched, QEvent *event)
 {
+    // Only the left button chooses an item; the right one opens the context
+    // menu (its own event), which acts on the entry chosen before.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick || type == QEvent::MouseButtonRelease)
+        && static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+        return true;
     // While a list has the focus its context menu's F2 comes before the main
     // menu's F2: claim the key before the shortcut map sees two of them.
     if (event->type() == QEvent::ShortcutOverride && isPlainF2(static_cast<QKeyEvent *>(event))) {

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -47,6 +48,9 @@ private slots:
     void closeAsks();
     void paletteChoosesByListAndRadio_data();
     void paletteChoosesByListAndRadio();
+    void onlyTheLeftButtonChooses();
+    void aListAlwaysShowsTheItemInUse_data();
+    void aListAlwaysShowsTheItemInUse();
     void f2InAPaletteListOpensTheEnvironmentDialog();
     void windowOpeners_data();
     void windowOpeners();
@@ -229,6 +233,45 @@ void TestMainWindow::paletteChoosesByListAndRadio()
     QCOMPARE(int(Vorzo->stagePalette().PaletteSelection()), codeAbove);
 }
 
+void TestMainWindow::onlyTheLeftButtonChooses()
+{
+    WindowFixture f;
+    auto *castleWall = f.control<QListWidget>("list2");
+    const QPoint at = castleWall->visualItemRect(castleWall->item(7)).center(); // h  城の壁
+    QTest::mouseClick(castleWall->viewport(), Qt::RightButton, {}, at);
+    QTest::mouseClick(castleWall->viewport(), Qt::MiddleButton, {}, at);
+    QTest::mouseDClick(castleWall->viewport(), Qt::MiddleButton, {}, at);
+    QVERIFY(f.control<QRadioButton>("sel1")->isChecked());
+    QCOMPARE(castleWall->currentRow(), 0);
+    f.action("PopN20")->trigger(); // 全部埋める from the context menu
+    StageMap filled;
+    filled.fill(0);
+    QCOMPARE(Vorzo->stage().map(), filled);
+}
+
+void TestMainWindow::aListAlwaysShowsTheItemInUse_data()
+{
+    QTest::addColumn<bool>("control");
+    QTest::addColumn<bool>("belowTheItems");
+    QTest::newRow("Ctrl+click on the chosen item") << true << false;
+    QTest::newRow("click below the items") << false << true;
+}
+
+void TestMainWindow::aListAlwaysShowsTheItemInUse()
+{
+    QFETCH(bool, control);
+    QFETCH(bool, belowTheItems);
+    WindowFixture f;
+    auto *decorations = f.control<QListWidget>("list3"); // 14 items, space below them
+    f.choose("list3", 2);
+    const QPoint at = belowTheItems ? QPoint(10, decorations->viewport()->height() - 2)
+                                    : decorations->visualItemRect(decorations->item(2)).center();
+    QTest::mouseClick(decorations->viewport(), Qt::LeftButton, control ? Qt::ControlModifier : Qt::NoModifier, at);
+    QCOMPARE(decorations->selectedItems().size(), 1);
+    QCOMPARE(decorations->row(decorations->selectedItems().at(0)), decorations->currentRow());
+    QCOMPARE(int(Vorzo->stagePalette().PaletteSelection()), 52 + decorations->currentRow());
+}
+
 void TestMainWindow::f2InAPaletteListOpensTheEnvironmentDialog()
 {
     WindowFixture f;
@@ -327,6 +370,19 @@ void TestMainWindow::hintsReachTheStatusBar()
     QApplication::sendEvent(bar, &hover);
     QCOMPARE(status->currentMessage(), QStringLiteral("よく使うアイテムを登録できます"));
 
+    // Back from the 登録 submenu with the Left key, its entry's hint again.
+    auto *functions = Vorzo->findChild<QMenu *>(QStringLiteral("K1"));
+    auto *register_ = Vorzo->findChild<QMenu *>(QStringLiteral("T1"));
+    functions->popup(QPoint(0, 0));
+    QVERIFY(QTest::qWaitForWindowExposed(functions));
+    functions->setActiveAction(register_->menuAction());
+    QTest::keyClick(functions, Qt::Key_Right);
+    QTRY_VERIFY(register_->isVisible());
+    QTest::keyClick(register_, Qt::Key_Left);
+    QTRY_VERIFY(!register_->isVisible());
+    QTRY_COMPARE(status->currentMessage(), QStringLiteral("登録は下のタブで「登録」ページに移動して行ってください"));
+    functions->close();
+
     // No tooltip ever.
     QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), f.control<QListWidget>("list2")->mapToGlobal(QPoint(2, 2)));
     QVERIFY(QApplication::sendEvent(f.control<QListWidget>("list2"), &tip));
@@ -399,8 +455,8 @@ void TestMainWindow::f7RefusesATemplateTheCodePageCannotHold()
     f.control<QPlainTextEdit>("after")->appendPlainText(QStringLiteral("価格は€です"));
     f.press(Qt::Key_F7);
 
-    QCOMPARE(f.dialogs.texts(Kind::Error).size(), 1);
-    QVERIFY(f.dialogs.texts(Kind::Error).at(0).contains(QStringLiteral("「€」")));
+    QCOMPARE(f.dialogs.texts(Kind::Error),
+             QStringList{QStringLiteral("後につくデータの文字「€」(U+20AC) はシフトJISで表せないため使えません.")});
     QCOMPARE(Vorzo->stage().finishedPage(), page);
     QCOMPARE(shownText("final"), shown);
     QCOMPARE(shownText("mapping"), mapping);
