@@ -11,11 +11,18 @@ namespace {
 // The mini-map's scale: 2 pixels a column, 3 a row.
 constexpr int MarkerPixelsPerColumn = 2;
 constexpr int MarkerPixelsPerRow = 3;
+constexpr int MoveButtonFontPixels = 11;
 } // namespace
 
 MapView::MapView(const Controls &controls, const StageMap &map, PatternSource pattern, QObject *parent)
     : QObject(parent), m_controls(controls), m_map(map), m_pattern(std::move(pattern))
 {
+    // "←に10" fits its 41-pixel button with room at the edges at 11 pixels.
+    for (const MoveButton &move : m_controls.moveButtons) {
+        QFont font = move.button->font();
+        font.setPixelSize(MoveButtonFontPixels);
+        move.button->setFont(font);
+    }
     for (const MoveButton &move : m_controls.moveButtons) {
         connect(move.button, &QPushButton::clicked, this, guarded([this, move] {
             if (move.dc == 0 && move.dr == 0)

@@ -10,9 +10,16 @@
 namespace {
 
 constexpr int ItemHeight = 12;
+// The stand-in font's 12-pixel glyphs reach below a 12-pixel row (g, j, p,
+// q, y lose their descenders); at 11 pixels they fit it, as the original's
+// did.
+constexpr int ItemFontPixels = 11;
 
 void setItemHeights(QListWidget *list)
 {
+    QFont font = list->font();
+    font.setPixelSize(ItemFontPixels);
+    list->setFont(font);
     for (int i = 0; i < list->count(); ++i)
         list->item(i)->setSizeHint(QSize(0, ItemHeight));
 }
