@@ -5,11 +5,13 @@ set -euo pipefail
 
 # Build and run: the compiler, Qt 6 with its Japanese texts, the fonts that
 # stand in for the original desktop's. Tests: an X server and a key driver,
-# and a browser that reads back the test-play page.
+# a browser that reads back the test-play page, and clang with its
+# libFuzzer runtime for the fuzz targets.
 VORZO_PACKAGES=(
     cmake ninja-build g++
     qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
     xvfb xauth xdotool chromium
+    clang libclang-rt-14-dev
 )
 
 vorzo_install_missing_packages() {

@@ -1,0 +1,52 @@
+#pragma once
+// What every fuzz target shares: a scratch folder for the readers that take
+// files, and a check that stops the run with a message when a property fails.
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace Fuzz {
+
+inline QByteArray bytes(const uint8_t *data, size_t size)
+{
+    return QByteArray(reinterpret_cast<const char *>(data), qsizetype(size));
+}
+
+// A path in a folder of the run's own.
+inline QString path(const char *name)
+{
+    static QTemporaryDir folder;
+    return folder.filePath(QString::fromLatin1(name));
+}
+
+inline QString fileWith(const char *name, const QByteArray &contents)
+{
+    const QString file = path(name);
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(contents) != contents.size())
+        std::abort();
+    return file;
+}
+
+inline QByteArray contentsOf(const QString &file)
+{
+    QFile in(file);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<unreadable>");
+}
+
+// A property that must hold for every input.
+inline void check(bool holds, const char *property)
+{
+    if (!holds) {
+        std::fprintf(stderr, "property broken: %s\n", property);
+        std::abort();
+    }
+}
+
+} // namespace Fuzz

@@ -1,0 +1,30 @@
+// What users type: integers (registered items, colour text) and stage
+// coordinates. A parsed integer prints back to itself; a coordinate is
+// inside its range or refused.
+#include "FuzzCheck.h"
+
+#include "platform/IntegerText.h"
+#include "platform/ShiftJis.h"
+#include "stage/CoordinateInput.h"
+#include "stage/RegisteredItem.h"
+#include "platform/VorzoError.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString text = ShiftJis::decode(Fuzz::bytes(data, size));
+    if (const std::optional<int> value = parseInteger(text))
+        Fuzz::check(parseInteger(QString::number(*value)) == value, "an integer prints back to itself");
+    for (int max : {29, 179}) {
+        const CoordinateInput input = CoordinateInput::parse(text, max);
+        if (input.kind == CoordinateInput::Kind::Valid)
+            Fuzz::check(input.value >= 0 && input.value <= max, "a coordinate lies in its range");
+        Fuzz::check((input.kind == CoordinateInput::Kind::Empty) == text.isEmpty(), "only nothing is empty");
+    }
+    try {
+        if (const std::optional<CellCode> code = registeredCode(text))
+            Fuzz::check(*code <= LastPlaceableCode || *code == EmptyCell, "a recalled code has a palette entry");
+    } catch (const VorzoError &) {
+        Fuzz::check(!parseInteger(text), "only a non-integer is refused");
+    }
+    return 0;
+}
