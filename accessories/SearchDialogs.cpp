@@ -19,16 +19,19 @@ QLineEdit *addText(QFormLayout *texts, const char *name, const QString &label)
     return edit;
 }
 
-QPushButton *addButton(QVBoxLayout *buttons, const char *name, const QString &caption)
+QPushButton *addButton(QDialog *dialog, QVBoxLayout *buttons, const char *name, const QString &caption)
 {
-    auto *button = new QPushButton(caption);
+    auto *button = new QPushButton(caption, dialog);
     button->setObjectName(QLatin1String(name));
+    button->setMinimumWidth(button->sizeHint().width() + 16);
     buttons->addWidget(button);
     return button;
 }
 
 QFormLayout *layOut(QDialog *dialog, QVBoxLayout *buttons)
 {
+    // A window takes no font from its owner by itself.
+    dialog->setFont(dialog->parentWidget()->font());
     auto *texts = new QFormLayout;
     auto *whole = new QHBoxLayout(dialog);
     whole->addLayout(texts, 1);
@@ -57,8 +60,8 @@ FindDialog::FindDialog(QWidget *parent) : QDialog(parent)
     auto *buttons = new QVBoxLayout;
     QFormLayout *texts = layOut(this, buttons);
     m_find = addText(texts, "FindText", QStringLiteral("検索する文字列(&N):"));
-    QPushButton *next = addButton(buttons, "FindNext", QStringLiteral("次を検索"));
-    QPushButton *cancel = addButton(buttons, "Cancel", QStringLiteral("キャンセル"));
+    QPushButton *next = addButton(this, buttons, "FindNext", QStringLiteral("次を検索"));
+    QPushButton *cancel = addButton(this, buttons, "Cancel", QStringLiteral("キャンセル"));
     buttons->addStretch();
     next->setDefault(true);
     enableWithText(m_find, {next});
@@ -80,10 +83,10 @@ ReplaceDialog::ReplaceDialog(QWidget *parent) : QDialog(parent)
     QFormLayout *texts = layOut(this, buttons);
     m_find = addText(texts, "FindText", QStringLiteral("検索する文字列(&N):"));
     m_replace = addText(texts, "ReplaceText", QStringLiteral("置換後の文字列(&P):"));
-    QPushButton *next = addButton(buttons, "FindNext", QStringLiteral("次を検索"));
-    QPushButton *replace = addButton(buttons, "Replace", QStringLiteral("置換して次に"));
-    QPushButton *replaceAll = addButton(buttons, "ReplaceAll", QStringLiteral("すべて置換"));
-    QPushButton *cancel = addButton(buttons, "Cancel", QStringLiteral("キャンセル"));
+    QPushButton *next = addButton(this, buttons, "FindNext", QStringLiteral("次を検索"));
+    QPushButton *replace = addButton(this, buttons, "Replace", QStringLiteral("置換して次に"));
+    QPushButton *replaceAll = addButton(this, buttons, "ReplaceAll", QStringLiteral("すべて置換"));
+    QPushButton *cancel = addButton(this, buttons, "Cancel", QStringLiteral("キャンセル"));
     buttons->addStretch();
     next->setDefault(true);
     enableWithText(m_find, {next, replace, replaceAll});
