@@ -78,6 +78,10 @@ TEditForm::TEditForm(QWidget *parent)
     // replace it: the save command reads the path back from it.
     FileName = new QLabel(NewDocument, this);
     FileName->setObjectName(QStringLiteral("FileName"));
+    // A path is shown as it is (never as markup) and cut at the window's
+    // edge rather than widening the window.
+    FileName->setTextFormat(Qt::PlainText);
+    FileName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     ui->StatusBar1->addWidget(FileName, 1);
 
     PopupMenu1 = new QMenu(this);
