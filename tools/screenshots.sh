@@ -52,6 +52,53 @@ pick 547 25; place 9 3                        # すべる床
 xdotool mousemove $((X + 560)) $((Y + 30)); sleep 0.4
 import -window "$wid" "$root/docs/painted-scene.png"
 
+# The text editor with a Shift-JIS page open, after F3, the find dialog open.
+mkdir -p /tmp/stages
+iconv -f UTF-8 -t CP932 <<'PAGE' | sed 's/$/\r/' > /tmp/stages/stage1-1.htm
+<html>
+<head>
+<title>ぼるぞステージ 1-1</title>
+</head>
+<body>
+<p>ステージの説明：ジャンプで足場を渡ってゴールを目指します。</p>
+<applet code="Game.class" width="512" height="320">
+<param name="map0-0" value="............................................................">
+<param name="map0-1" value="..........................aaaa..............................">
+<param name="map0-2" value="......A.............aaaa.........B........aaaa..............">
+<param name="stage_time" value="300">
+<param name="player_speed" value="4">
+</applet>
+</body>
+</html>
+PAGE
+editor_focus() {
+    for _ in $(seq 50); do
+        editor=$(xdotool search --onlyvisible --name '^テキストエディタ$' 2>/dev/null | head -n1 || true)
+        [ -n "$editor" ] && break
+        sleep 0.1
+    done
+    xdotool windowfocus --sync "$editor"; sleep 0.3
+}
+xdotool windowfocus --sync "$wid"
+xdotool key alt+t; sleep 0.4; xdotool key t; sleep 0.8
+editor_focus
+xdotool key alt+f; sleep 0.4; xdotool key o; sleep 1.2
+xdotool type --delay 20 /tmp/stages/stage1-1.htm; xdotool key Return; sleep 0.8
+editor_focus
+xdotool key alt+s; sleep 0.4; xdotool key s; sleep 0.8
+xdotool type --delay 30 PARAM; xdotool key Return; sleep 0.4
+editor_focus
+xdotool key F3; sleep 0.4
+xdotool key alt+s; sleep 0.4; xdotool key s; sleep 0.8
+xdotool mousemove 1023 767; sleep 0.4
+eval "$(xdotool getwindowgeometry --shell "$editor" | sed 's/^/EDITOR_/')"
+import -window root -crop "${EDITOR_WIDTH}x${EDITOR_HEIGHT}+${EDITOR_X}+${EDITOR_Y}" +repage "$root/docs/text-editor.png"
+rm -r /tmp/stages
+xdotool key Escape; sleep 0.3
+editor_focus
+xdotool key alt+f; sleep 0.4; xdotool key x; sleep 0.4
+xdotool windowfocus --sync "$wid"
+
 # The detailed settings window, a few rows down.
 xdotool key F10; sleep 0.8
 settings=$(xdotool search --onlyvisible --name '^詳細設定$' | head -n1)
@@ -60,4 +107,5 @@ xdotool key Down Down Down Down Down Down Down Down Down Down Down Down Down Dow
 sleep 0.4
 import -window "$settings" "$root/docs/settings-window.png"
 xdotool key Escape
+
 SCRIPT

@@ -1,0 +1,112 @@
+// The text editor with a 10 MB Shift-JIS file: opening and showing it, and
+// F3 finding a match near its end; the search alone for comparison.
+
+#include "Median.h"
+
+#include "accessories/EditorFile.h"
+#include "accessories/TextSearch.h"
+#include "accessories/VorzoEdit.h"
+#include "app/Windows.h"
+#include "desktop/Desktop.h"
+#include "platform/ShiftJis.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+namespace {
+
+// Every file dialog chooses the one file; every message is counted.
+class BenchDialogs : public Dialogs
+{
+public:
+    QString file;
+    int messages = 0;
+    void message(const QString &) override { ++messages; }
+    WarningButton warning(const QString &, const QList<WarningButton> &) override { return WarningButton::No; }
+    void error(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    QString inputBox(const QString &, const QString &, const QString &initial) override { return initial; }
+    std::optional<QString> chooseFile(const FileDialog &) override { return file; }
+    std::optional<ColourValue> chooseColour(ColourValue) override { return std::nullopt; }
+    std::optional<QString> chooseFolder(const QString &) override { return std::nullopt; }
+};
+
+// About 10 MB of Japanese and Latin lines, with one "Needle" among the last.
+QByteArray tenMegabytes()
+{
+    QByteArray bytes;
+    const QByteArray line =
+        ShiftJis::encode(QStringLiteral("ステージの説明文です。ぼるぞクリエイター map0-0 value=12345 ＡＢＣ\r\n"));
+    const qsizetype target = 10 * 1024 * 1024;
+    bytes.reserve(target + line.size());
+    while (bytes.size() < target * 99 / 100)
+        bytes += line;
+    bytes += "<param name=\"Needle\">\r\n";
+    while (bytes.size() < target)
+        bytes += line;
+    return bytes;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Desktop::install(app);
+    QDir::setCurrent(QStringLiteral(VORZO_DIST_DIR));
+
+    BenchDialogs dialogs;
+    setDialogs(&dialogs);
+    QTemporaryDir dir;
+    dialogs.file = dir.filePath(QStringLiteral("big.htm"));
+    const QByteArray bytes = tenMegabytes();
+    QFile file(dialogs.file);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return 1;
+    file.close();
+    std::printf("file: %.1f MB\n", bytes.size() / 1048576.0);
+
+    volatile qsizetype size = 0;
+    report("reading the file alone", 5, medianMicroseconds(5, [&] { size = EditorFile::read(dialogs.file).size(); }));
+
+    createWindows();
+    EditForm->show();
+    auto *edit = EditForm->findChild<QPlainTextEdit *>(QStringLiteral("MainEdit"));
+    QAction *open = EditForm->findChild<QAction *>(QStringLiteral("Open1"));
+    report("open 10 MB and show it", 5, medianMicroseconds(5, [&] {
+        open->trigger();
+        QApplication::processEvents();
+    }));
+
+    EditForm->findChild<QLineEdit *>(QStringLiteral("FindText"))->setText(QStringLiteral("needle"));
+    QAction *findNext = EditForm->findChild<QAction *>(QStringLiteral("FindNext1"));
+    const int runs = 21;
+    report("F3, the match near the end", runs, medianMicroseconds(runs, [&] {
+        edit->moveCursor(QTextCursor::Start);
+        findNext->trigger();
+        QApplication::processEvents();
+    }));
+    if (dialogs.messages != 0 || edit->textCursor().selectedText() != QStringLiteral("Needle"))
+        std::printf("F3 did not find the match\n");
+
+    const QString text = edit->toPlainText();
+    report("the text of the text area", runs, medianMicroseconds(runs, [&] { (void)edit->toPlainText(); }));
+    // Qt's own search, for comparison: Boyer-Moore for long texts, a rolling
+    // hash of folded characters for short ones.
+    volatile qsizetype at = 0;
+    for (const QString &what : {QStringLiteral("needle"), QStringLiteral("dl")}) {
+        const QByteArray ours = "the search alone, \"" + what.toLatin1() + "\"";
+        report(ours.constData(), runs, medianMicroseconds(runs, [&] {
+            at = TextSearch::findFrom(text, what, 0).value_or(TextSearch::Span{}).start;
+        }));
+        const QByteArray qts = "Qt's case-insensitive indexOf, \"" + what.toLatin1() + "\"";
+        report(qts.constData(), runs, medianMicroseconds(runs, [&] { at = text.indexOf(what, 0, Qt::CaseInsensitive); }));
+    }
+    destroyWindows();
+    return 0;
+}
