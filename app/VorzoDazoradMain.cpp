@@ -2,6 +2,7 @@
 #include "ui_VorzoDazoradMain.h"
 
 #include "platform/Preferences.h"
+#include "accessories/ClockTab.h"
 #include "accessories/Help.h"
 #include "accessories/Vertion.h"
 #include "accessories/VorzoEdit.h"
@@ -94,6 +95,7 @@ TVorzo::TVorzo(QWidget *parent) : QMainWindow(parent), ui(new Ui::TVorzo)
     addAction(altF4);
 
     connectHandlers();
+    connectAccessories();
     FormCreate();
 }
 
@@ -267,4 +269,11 @@ void TVorzo::Help2Click()
 void TVorzo::About1Click()
 {
     AboutBox->exec();
+}
+
+// The accessories: the clock on its page.
+void TVorzo::connectAccessories()
+{
+    auto *clock = new ClockTab(ui->TabSheet4);
+    connect(clock, &ClockTab::alarmMatched, this, [this] { ui->PageControl1->setCurrentIndex(ClockPage); });
 }

@@ -43,6 +43,7 @@ protected:
 
 private:
     void connectHandlers();
+    void connectAccessories();
 
     void FormCreate();
     void FormShow();
