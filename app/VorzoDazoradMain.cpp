@@ -4,6 +4,7 @@
 #include "platform/Preferences.h"
 #include "accessories/ClockTab.h"
 #include "accessories/Help.h"
+#include "accessories/RelatedLinks.h"
 #include "accessories/Vertion.h"
 #include "accessories/VorzoEdit.h"
 #include "environment/Environ.h"
@@ -271,9 +272,16 @@ void TVorzo::About1Click()
     AboutBox->exec();
 }
 
-// The accessories: the clock on its page.
+// The accessories: the clock on its page, the related links.
 void TVorzo::connectAccessories()
 {
     auto *clock = new ClockTab(ui->TabSheet4);
     connect(clock, &ClockTab::alarmMatched, this, [this] { ui->PageControl1->setCurrentIndex(ClockPage); });
+
+    const struct { QAction *entry; void (*handler)(); } links[] = {
+        {ui->N10, &RelatedLinks::N10Click}, {ui->SP1, &RelatedLinks::SP1Click},
+        {ui->N12, &RelatedLinks::N12Click}, {ui->N14, &RelatedLinks::N14Click},
+    };
+    for (const auto &link : links)
+        connect(link.entry, &QAction::triggered, this, guarded(link.handler));
 }

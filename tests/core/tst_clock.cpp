@@ -1,7 +1,14 @@
+#include "RecordingShell.h"
+
 #include "accessories/Alarm.h"
+#include "accessories/LinkAddresses.h"
+#include "accessories/RelatedLinks.h"
 #include "accessories/TimeText.h"
+#include "output/PageTemplates.h"
+#include "platform/ShiftJis.h"
 
 #include <QDate>
+#include <QRegularExpression>
 #include <QTest>
 
 class TestClock : public QObject
@@ -14,6 +21,7 @@ private slots:
     void dateText();
     void alarm_data();
     void alarm();
+    void linksAreThePageTailsAddresses();
 };
 
 void TestClock::timeText_data()
@@ -129,6 +137,27 @@ void TestClock::alarm()
     QCOMPARE(first, firstMatch);
     QCOMPARE(matched, matches);
     QCOMPARE(alarm.isRinging(), ringingAtEnd);
+}
+
+void TestClock::linksAreThePageTailsAddresses()
+{
+    RecordingShell shell;
+    for (void (*handler)() : {RelatedLinks::N10Click, RelatedLinks::SP1Click, RelatedLinks::N12Click,
+                              RelatedLinks::N14Click})
+        handler();
+    using namespace LinkAddresses;
+    QCOMPARE(shell.opened, (QStringList{ToolAuthorPage, SiblingToolPage, GameAuthorPage, GameDownloadPage}));
+
+    // Every address the page's tail links to is one the menu opens.
+    const QString tail = ShiftJis::decode(defaultTailTemplate());
+    QStringList linked;
+    for (const auto &match : QRegularExpression(QStringLiteral("href=\"([^\"]*)\""),
+                                                QRegularExpression::CaseInsensitiveOption)
+                                 .globalMatch(tail))
+        linked << match.captured(1);
+    QVERIFY(!linked.isEmpty());
+    for (const QString &address : linked)
+        QVERIFY2(shell.opened.contains(address), qPrintable(address));
 }
 
 QTEST_GUILESS_MAIN(TestClock)

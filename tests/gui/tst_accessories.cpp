@@ -2,7 +2,9 @@
 #include "WindowFixture.h"
 
 #include "accessories/ClockTab.h"
+#include "accessories/LinkAddresses.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +16,9 @@ class TestAccessories : public QObject
 {
     Q_OBJECT
 private slots:
+    void linkShortcutsFromAnywhere_data();
+    void linkShortcutsFromAnywhere();
+    void gameAuthorsEntryNamesTheAuthor();
     void clockShowsTheTimeAndTheAlarmRingsThroughModalWindows();
 
 private:
@@ -23,6 +28,52 @@ private:
         return Vorzo->findChild<ClockTab *>()->findChild<T *>(QLatin1String(name));
     }
 };
+
+void TestAccessories::linkShortcutsFromAnywhere_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("focus");
+    const struct { int key; const char *address; } links[] = {
+        {Qt::Key_F1, LinkAddresses::ToolAuthorPage}, {Qt::Key_F2, LinkAddresses::SiblingToolPage},
+        {Qt::Key_F3, LinkAddresses::GameAuthorPage}, {Qt::Key_F4, LinkAddresses::GameDownloadPage},
+    };
+    const struct { int page; const char *focus; } places[] = {
+        {0, "list2"}, {1, "before"}, {2, "No3"}, {3, "Watch1"},
+    };
+    for (const auto &link : links) {
+        for (const auto &place : places) {
+            QTest::addRow("Ctrl+F%d in %s", link.key - Qt::Key_F1 + 1, place.focus)
+                << link.key << QString::fromLatin1(link.address) << place.page << QString::fromLatin1(place.focus);
+        }
+    }
+}
+
+void TestAccessories::linkShortcutsFromAnywhere()
+{
+    QFETCH(int, key);
+    QFETCH(QString, address);
+    QFETCH(int, page);
+    QFETCH(QString, focus);
+    WindowFixture f;
+    mainTabs()->setCurrentIndex(page);
+    QWidget *target = mainTabs()->widget(page)->findChild<QWidget *>(focus);
+    QVERIFY(target);
+    target->setFocus();
+    QCOMPARE(QApplication::focusWidget(), target);
+    f.press(key, Qt::ControlModifier);
+    QCOMPARE(f.shell.opened, QStringList{address});
+    QVERIFY(f.dialogs.shown().isEmpty());
+}
+
+void TestAccessories::gameAuthorsEntryNamesTheAuthor()
+{
+    WindowFixture f(false);
+    const QString author = QString::fromUtf8(LinkAddresses::GameAuthorName);
+    QVERIFY(f.action("N12")->text().startsWith(QStringLiteral("ぼるぞ開発者のページ(") + author + "のホームページ)"));
+    QVERIFY(f.action("N12")->statusTip().contains(author));
+}
 
 void TestAccessories::clockShowsTheTimeAndTheAlarmRingsThroughModalWindows()
 {
