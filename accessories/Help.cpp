@@ -3,13 +3,41 @@
 
 #include "desktop/Desktop.h"
 
+#include <QFile>
+
 THelpForm *HelpForm = nullptr;
+
+namespace {
+
+// A help page as written in resources/help.
+QString helpPage(const char *name)
+{
+    QFile page(QStringLiteral(":/help/%1.txt").arg(QLatin1String(name)));
+    if (!page.open(QIODevice::ReadOnly))
+        return QString();
+    QString text = QString::fromUtf8(page.readAll());
+    while (text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
 
 THelpForm::THelpForm(QWidget *parent) : QDialog(parent), ui(new Ui::THelpForm)
 {
+    // The form starts on its last page, "オマケ機能"; the tab control keeps
+    // the page last viewed for the next opening.
     ui->setupUi(this);
     Desktop::useFormFont(this);
     setFixedSize(size());
+    Desktop::centreOnScreen(this);
+
+    const struct { QPlainTextEdit *memo; const char *name; } pages[] = {
+        {ui->Memo1, "Memo1"}, {ui->Memo2, "Memo2"}, {ui->Memo3, "Memo3"}, {ui->Memo4, "Memo4"}, {ui->Memo5, "Memo5"},
+    };
+    for (const auto &page : pages)
+        page.memo->setPlainText(helpPage(page.name));
+    connect(ui->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 THelpForm::~THelpForm()

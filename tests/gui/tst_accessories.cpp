@@ -2,12 +2,15 @@
 #include "WindowFixture.h"
 
 #include "accessories/ClockTab.h"
+#include "accessories/Help.h"
 #include "accessories/LinkAddresses.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -20,6 +23,8 @@ private slots:
     void linkShortcutsFromAnywhere();
     void gameAuthorsEntryNamesTheAuthor();
     void clockShowsTheTimeAndTheAlarmRingsThroughModalWindows();
+    void helpPages();
+    void helpOpensOnThePageLastViewed();
 
 private:
     static QTabWidget *mainTabs() { return WindowFixture::control<QTabWidget>("PageControl1"); }
@@ -112,6 +117,51 @@ void TestAccessories::clockShowsTheTimeAndTheAlarmRingsThroughModalWindows()
     QCOMPARE(clock.beeps, beeps);
     QVERIFY(!clockControl<QTimer>("Alert")->isActive());
     QVERIFY(clockControl<QTimer>("Timer")->isActive());
+}
+
+void TestAccessories::helpPages()
+{
+    WindowFixture f;
+    auto *pages = HelpForm->findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+    const QList<QPair<QString, QString>> expected{
+        {"基本的な使い方", "1.概要"},
+        {"セーブ・オープン", "1.ぼるぞクリエイターが保存するファイル"},
+        {"詳細設定", "1.詳細設定とは"},
+        {"環境設定", "1.環境設定"},
+        {"オマケ機能", "1.時計"},
+    };
+    const char *memos[] = {"Memo1", "Memo2", "Memo4", "Memo5", "Memo3"};
+    QCOMPARE(pages->count(), expected.size());
+    for (int i = 0; i < pages->count(); ++i) {
+        QCOMPARE(pages->tabText(i), expected.at(i).first);
+        auto *memo = pages->widget(i)->findChild<QPlainTextEdit *>();
+        QCOMPARE(memo->objectName(), QLatin1String(memos[i]));
+        QVERIFY(memo->toPlainText().startsWith(expected.at(i).second + u'\n'));
+        QVERIFY(memo->isReadOnly());
+        QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    }
+    QCOMPARE(HelpForm->size(), QSize(502, 340));
+    QCOMPARE(HelpForm->minimumSize(), HelpForm->maximumSize());
+}
+
+void TestAccessories::helpOpensOnThePageLastViewed()
+{
+    WindowFixture f;
+    QStringList shown;
+    auto openHelp = [&](int clickTab) {
+        f.whenModalOpens([&shown, clickTab](QWidget *modal) {
+            auto *pages = modal->findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+            shown << pages->tabText(pages->currentIndex());
+            if (clickTab >= 0)
+                QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(clickTab).center());
+        });
+        f.action("Help2")->trigger();
+    };
+    openHelp(3);
+    openHelp(-1);
+    openHelp(-1);
+    QCOMPARE(shown, (QStringList{"オマケ機能", "環境設定", "環境設定"}));
 }
 
 int main(int argc, char *argv[])
