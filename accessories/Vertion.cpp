@@ -1,7 +1,10 @@
 #include "Vertion.h"
 #include "ui_Vertion.h"
 
+#include "Emblem.h"
 #include "desktop/Desktop.h"
+
+#include <QPixmap>
 
 TAboutBox *AboutBox = nullptr;
 
@@ -10,6 +13,12 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent), ui(new Ui::TAboutBox)
     ui->setupUi(this);
     Desktop::useFormFont(this);
     setFixedSize(size());
+    Desktop::centreOnScreen(this);
+
+    // The 32 x 32 emblem fills the 64 x 64 square pixel by pixel: a label
+    // that scales its picture itself would smooth it.
+    ui->ProgramIcon->setPixmap(QPixmap::fromImage(Emblem::scaled(ui->ProgramIcon->width())));
+    connect(ui->OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 TAboutBox::~TAboutBox()

@@ -2,6 +2,7 @@
 
 #include "Windows.h"
 #include "VorzoDazoradMain.h"
+#include "accessories/Emblem.h"
 #include "desktop/Desktop.h"
 #include "platform/Dialogs.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QLatin1String(ApplicationTitle));
     Desktop::install(app);
     Desktop::installServices();
+    QApplication::setWindowIcon(Emblem::icon());
 
     createWindows();
 

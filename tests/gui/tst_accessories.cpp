@@ -2,8 +2,10 @@
 #include "WindowFixture.h"
 
 #include "accessories/ClockTab.h"
+#include "accessories/Emblem.h"
 #include "accessories/Help.h"
 #include "accessories/LinkAddresses.h"
+#include "accessories/Vertion.h"
 
 #include <QAction>
 #include <QLabel>
@@ -25,6 +27,11 @@ private slots:
     void clockShowsTheTimeAndTheAlarmRingsThroughModalWindows();
     void helpPages();
     void helpOpensOnThePageLastViewed();
+    void versionWindowShowsTheEmblemUnsmoothed();
+    void versionWindowCloses_data();
+    void versionWindowCloses();
+    void pixelText_data();
+    void pixelText();
 
 private:
     static QTabWidget *mainTabs() { return WindowFixture::control<QTabWidget>("PageControl1"); }
@@ -162,6 +169,87 @@ void TestAccessories::helpOpensOnThePageLastViewed()
     openHelp(-1);
     openHelp(-1);
     QCOMPARE(shown, (QStringList{"オマケ機能", "環境設定", "環境設定"}));
+}
+
+void TestAccessories::versionWindowShowsTheEmblemUnsmoothed()
+{
+    WindowFixture f;
+    const QImage emblem = Emblem::image();
+    QCOMPARE(emblem.size(), QSize(32, 32));
+    QCOMPARE(emblem.pixelColor(0, 0).alpha(), 0);
+    QCOMPARE(emblem.pixelColor(5, 5).alpha(), 255);
+
+    auto *icon = AboutBox->findChild<QLabel *>(QStringLiteral("ProgramIcon"));
+    QCOMPARE(icon->geometry(), QRect(8, 8, 64, 64));
+    const QImage shown = icon->pixmap().toImage().convertToFormat(emblem.format());
+    QCOMPARE(shown.size(), QSize(64, 64));
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            if (shown.pixel(x, y) != emblem.pixel(x / 2, y / 2))
+                QFAIL(qPrintable(QStringLiteral("pixel %1,%2 is not its source's").arg(x).arg(y)));
+        }
+    }
+}
+
+void TestAccessories::versionWindowCloses_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("OK") << "OK";
+    QTest::newRow("Enter") << "Enter";
+    QTest::newRow("title bar") << "close";
+}
+
+void TestAccessories::versionWindowCloses()
+{
+    QFETCH(QString, how);
+    WindowFixture f;
+    bool closedByIt = false;
+    f.whenModalOpens([&](QWidget *modal) {
+        QCOMPARE(modal, static_cast<QWidget *>(AboutBox));
+        if (how == "OK")
+            QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("OKButton")), Qt::LeftButton);
+        else if (how == "Enter")
+            QTest::keyClick(modal, Qt::Key_Return);
+        else
+            modal->close();
+        closedByIt = !modal->isVisible();
+    });
+    f.action("About1")->trigger();
+    QVERIFY(closedByIt);
+    QCOMPARE(AboutBox->size(), QSize(298, 213));
+    QVERIFY(f.dialogs.shown().isEmpty());
+}
+
+void TestAccessories::pixelText_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QSize>("size");
+    const QByteArray palette = "# a comment\n. 0 0 0\nr 255 0 0  # red\r\nb 0 0 255\n";
+    QTest::newRow("two by three, CR LF and comments") << palette + "# pixels\nrb\r\n.r\n\nbb\n" << QSize(2, 3);
+    QTest::newRow("no pixels line") << palette + "rb\n" << QSize(0, 0);
+    QTest::newRow("no rows") << palette + "# pixels\n" << QSize(0, 0);
+    QTest::newRow("ragged rows") << palette + "# pixels\nrb\nr\n" << QSize(0, 0);
+    QTest::newRow("colour not in palette") << palette + "# pixels\nrx\n" << QSize(0, 0);
+    QTest::newRow("colour out of range") << QByteArray("r 256 0 0\n# pixels\nr\n") << QSize(0, 0);
+    QTest::newRow("colour missing a part") << QByteArray("r 255 0\n# pixels\nr\n") << QSize(0, 0);
+    QTest::newRow("colour defined twice") << QByteArray("r 1 2 3\nr 1 2 3\n# pixels\nr\n") << QSize(0, 0);
+    QTest::newRow("too wide") << palette + "# pixels\n" + QByteArray(1025, 'r') + "\n" << QSize(0, 0);
+}
+
+void TestAccessories::pixelText()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QSize, size);
+    QString error;
+    const QImage picture = Emblem::fromPixelText(text, &error);
+    QCOMPARE(picture.size(), size);
+    QCOMPARE(error.isEmpty(), !size.isEmpty());
+    if (!size.isEmpty()) {
+        QCOMPARE(picture.pixel(0, 0), qRgb(255, 0, 0));
+        QCOMPARE(picture.pixel(1, 0), qRgb(0, 0, 255));
+        QCOMPARE(qAlpha(picture.pixel(0, 1)), 0);
+        QCOMPARE(picture.pixel(1, 2), qRgb(0, 0, 255));
+    }
 }
 
 int main(int argc, char *argv[])
