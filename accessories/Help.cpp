@@ -3,16 +3,44 @@
 
 #include "desktop/Desktop.h"
 
+#include <QFile>
+
 THelpForm *HelpForm = nullptr;
 
-THelpForm::THelpForm(QWidget *parent) : QDialog(parent), ui(new Ui::THelpForm)
+namespace {
+
+// A help page as written in resources/help.
+QString helpPage(const char *name)
 {
-    ui->setupUi(this);
+    QFile page(QStringLiteral(":/help/%1.txt").arg(QLatin1String(name)));
+    if (!page.open(QIODevice::ReadOnly))
+        return QString();
+    QString text = QString::fromUtf8(page.readAll());
+    while (text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+THelpForm::THelpForm(QWidget *parent) : QDialog(parent), m_ui(new Ui::THelpForm)
+{
+    // The form starts on its last page, "オマケ機能"; the tab control keeps
+    // the page last viewed for the next opening.
+    m_ui->setupUi(this);
     Desktop::useFormFont(this);
     setFixedSize(size());
+    Desktop::centreOnScreen(this);
+
+    const struct { QPlainTextEdit *memo; const char *name; } pages[] = {
+        {m_ui->Memo1, "Memo1"}, {m_ui->Memo2, "Memo2"}, {m_ui->Memo3, "Memo3"}, {m_ui->Memo4, "Memo4"}, {m_ui->Memo5, "Memo5"},
+    };
+    for (const auto &page : pages)
+        page.memo->setPlainText(helpPage(page.name));
+    connect(m_ui->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 THelpForm::~THelpForm()
 {
-    delete ui;
+    delete m_ui;
 }

@@ -12,7 +12,7 @@ public:
     ~THelpForm() override;
 
 private:
-    Ui::THelpForm *ui;
+    Ui::THelpForm *m_ui;
 };
 
 extern THelpForm *HelpForm;

@@ -1,18 +1,27 @@
 #include "Vertion.h"
 #include "ui_Vertion.h"
 
+#include "Emblem.h"
 #include "desktop/Desktop.h"
+
+#include <QPixmap>
 
 TAboutBox *AboutBox = nullptr;
 
-TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent), ui(new Ui::TAboutBox)
+TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent), m_ui(new Ui::TAboutBox)
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     Desktop::useFormFont(this);
     setFixedSize(size());
+    Desktop::centreOnScreen(this);
+
+    // The 32 x 32 emblem fills the 64 x 64 square pixel by pixel: a label
+    // that scales its picture itself would smooth it.
+    m_ui->ProgramIcon->setPixmap(QPixmap::fromImage(Emblem::scaled(m_ui->ProgramIcon->width())));
+    connect(m_ui->OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 TAboutBox::~TAboutBox()
 {
-    delete ui;
+    delete m_ui;
 }

@@ -12,7 +12,7 @@ public:
     ~TAboutBox() override;
 
 private:
-    Ui::TAboutBox *ui;
+    Ui::TAboutBox *m_ui;
 };
 
 extern TAboutBox *AboutBox;

@@ -2,6 +2,7 @@
 
 #include "Windows.h"
 #include "VorzoDazoradMain.h"
+#include "accessories/Emblem.h"
 #include "desktop/Desktop.h"
 #include "platform/Dialogs.h"
 #include "stage/Stage.h"
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QLatin1String(ApplicationTitle));
     Desktop::install(app);
     Desktop::installServices();
+    QApplication::setWindowIcon(Emblem::icon());
 
     // The edited stage exists before the windows that show it.
     Stage stage;

@@ -1,7 +1,9 @@
 #include "VorzoDazoradMain.h"
 #include "ui_VorzoDazoradMain.h"
 
+#include "accessories/ClockTab.h"
 #include "accessories/Help.h"
+#include "accessories/RelatedLinks.h"
 #include "accessories/Vertion.h"
 #include "accessories/VorzoEdit.h"
 #include "desktop/Desktop.h"
@@ -100,6 +102,7 @@ TVorzo::TVorzo(Stage &stage, QWidget *parent) : QMainWindow(parent), m_ui(new Ui
     addAction(altF4);
 
     connectHandlers();
+    connectAccessories();
     FormCreate();
 }
 
@@ -251,4 +254,18 @@ void TVorzo::Help2Click()
 void TVorzo::About1Click()
 {
     AboutBox->exec();
+}
+
+// The accessories: the clock on its page, the related links.
+void TVorzo::connectAccessories()
+{
+    auto *clock = new ClockTab(m_ui->TabSheet4);
+    connect(clock, &ClockTab::alarmMatched, this, [this] { m_ui->PageControl1->setCurrentIndex(ClockPage); });
+
+    const struct { QAction *entry; void (*handler)(); } links[] = {
+        {m_ui->N10, &RelatedLinks::N10Click}, {m_ui->SP1, &RelatedLinks::SP1Click},
+        {m_ui->N12, &RelatedLinks::N12Click}, {m_ui->N14, &RelatedLinks::N14Click},
+    };
+    for (const auto &link : links)
+        connect(link.entry, &QAction::triggered, this, guarded(link.handler));
 }

@@ -43,6 +43,7 @@ protected:
 
 private:
     void connectHandlers();
+    void connectAccessories();
 
     // Start and end: creation, the first show's work, the close question.
     void FormCreate();

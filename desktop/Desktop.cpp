@@ -1,6 +1,7 @@
 #include "Desktop.h"
 
 #include "ButtonOrderStyle.h"
+#include "DesktopClock.h"
 #include "DesktopShell.h"
 #include "HintFilter.h"
 #include "QtDialogs.h"
@@ -17,6 +18,7 @@ namespace Desktop {
 namespace {
 QtDialogs realDialogs;
 DesktopShell realShell;
+DesktopClock realClock;
 } // namespace
 
 void install(QApplication &app)
@@ -36,6 +38,7 @@ void installServices()
 {
     setDialogs(&realDialogs);
     setShell(&realShell);
+    setClockService(&realClock);
 }
 
 void useFormFont(QWidget *form, int pixels)

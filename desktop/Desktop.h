@@ -12,7 +12,8 @@ namespace Desktop {
 // style, hints, translations.
 void install(QApplication &app);
 
-// The real dialogs and the desktop's opener (tests install their own).
+// The real dialogs, the desktop's opener and the system clock with its beep
+// (tests install their own).
 void installServices();
 
 // The form's font family at its 12-pixel size (forms name the family only).
