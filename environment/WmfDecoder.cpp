@@ -196,11 +196,17 @@ std::optional<MetafileDecoder::Svg> toSvg(const QByteArray &bytes)
         "Helvetica", "Helvetica-Oblique", "Helvetica-Bold", "Helvetica-BoldOblique",
         "Times-Roman", "Times-Italic", "Times-Bold", "Times-BoldItalic", "Symbol",
     };
-    QByteArray folder = font->folder, file = font->file;
+    // libwmf caches a face under its path but looks it up by name, so each
+    // name needs its own spelling of the one file's path: "ipag.ttf",
+    // "./ipag.ttf", "././ipag.ttf" and so on.
+    QByteArray folder = font->folder;
+    QByteArray files[std::size(standardFonts)];
     char *folders[] = {folder.data(), nullptr};
     wmfMapping mappings[std::size(standardFonts) + 1] = {};
-    for (size_t i = 0; i < std::size(standardFonts); ++i)
-        mappings[i] = wmfMapping{const_cast<char *>(standardFonts[i]), file.data(), FT_ENCODING_UNICODE};
+    for (size_t i = 0; i < std::size(standardFonts); ++i) {
+        files[i] = QByteArray("./").repeated(qsizetype(i)) + font->file;
+        mappings[i] = wmfMapping{const_cast<char *>(standardFonts[i]), files[i].data(), FT_ENCODING_UNICODE};
+    }
 
     wmfAPI_Options options = {};
     options.function = wmf_svg_function;

@@ -183,6 +183,9 @@ void TestPictureFile::loads_data()
         << QSize(48, 48) << Probes{{QPoint(20, 20), qPremultiply(qRgba(255, 0, 0, 128))}};
     QTest::newRow("wmf with placeable header") << "tiles.wmf" << MetafileBytes::wmf(64, 48) << int(Kind::Metafile)
                                                << QSize(64, 48) << drawing(64, 48);
+    QTest::newRow("wmf writing in a font of its own")
+        << "text.wmf" << MetafileBytes::wmf(64, 48, true, MetafileBytes::wmfText(48)) << int(Kind::Metafile)
+        << QSize(64, 48) << drawing(64, 48).mid(0, 2);
     QTest::newRow("emf") << "tiles.Emf" << MetafileBytes::emf(80, 40) << int(Kind::Metafile) << QSize(80, 40)
                          << drawing(80, 40);
 }

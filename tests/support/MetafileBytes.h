@@ -38,8 +38,9 @@ inline QByteArray wmfRecord(quint16 function, std::initializer_list<qint16> para
 }
 
 // `placeable`: with the 22-byte header that gives the size at 96 dots
-// per inch; without it the size comes from the drawing itself.
-inline QByteArray wmf(int width, int height, bool placeable = true)
+// per inch; without it the size comes from the drawing itself. `more`
+// records are drawn last.
+inline QByteArray wmf(int width, int height, bool placeable = true, const QByteArray &more = {})
 {
     const qint16 w = qint16(width), h = qint16(height);
     QByteArray records;
@@ -53,7 +54,11 @@ inline QByteArray wmf(int width, int height, bool placeable = true)
     records += wmfRecord(0x02FC, {0, qint16(0xFF00), 0, 0});                // green brush
     records += wmfRecord(0x012D, {2});
     records += wmfRecord(0x0324, {3, qint16(w / 2), 0, w, 0, w, h});        // triangle
+    records += more;
     records += wmfRecord(0x0000, {});                                       // end
+    quint32 largest = 0;
+    for (qsizetype at = 0; at < records.size(); at += 2 * qFromLittleEndian<quint32>(records.constData() + at))
+        largest = qMax(largest, qFromLittleEndian<quint32>(records.constData() + at));
     Writer out;
     if (placeable) {
         Writer head;
@@ -64,9 +69,28 @@ inline QByteArray wmf(int width, int height, bool placeable = true)
         head.u16(sum);
         out.bytes += head.bytes;
     }
-    out.u16(1).u16(9).u16(0x0300).u32(quint32((18 + records.size()) / 2)).u16(3).u32(10).u16(0);
+    out.u16(1).u16(9).u16(0x0300).u32(quint32((18 + records.size()) / 2)).u16(4).u32(largest).u16(0);
     out.bytes += records;
     return out.bytes;
+}
+
+// A font of the face "Arial", selected, and "Hi" written with it in the
+// bottom-left corner.
+inline QByteArray wmfText(int height)
+{
+    Writer font;
+    font.i16(-12).i16(0).i16(0).i16(0).i16(400);
+    font.bytes += QByteArray("\0\0\0\0\0\0\0\0Arial\0", 14);
+    Writer text;
+    text.i16(2);
+    text.bytes += QByteArray("Hi", 2);
+    text.i16(qint16(height - 12)).i16(0);
+    Writer out;
+    out.u32(quint32(3 + font.bytes.size() / 2)).u16(0x02FB);
+    out.bytes += font.bytes;
+    out.bytes += wmfRecord(0x012D, {3});
+    out.u32(quint32(3 + text.bytes.size() / 2)).u16(0x0521);
+    return out.bytes + text.bytes;
 }
 
 // An EMF record: type, size in bytes, fields.
