@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QLoggingCategory>
 
 namespace PictureFile {
 
@@ -98,19 +99,58 @@ bool iconIsWhole(const QByteArray &bytes)
     return true;
 }
 
+// Qt's image readers and its SVG renderer warn on the console about the
+// faults they meet in a file; here a fault is the user's error box and
+// nothing else, so their categories are silenced once, keeping whatever
+// filter was installed before.
+QLoggingCategory::CategoryFilter previousFilter = nullptr;
+
+void silenceDecoderCategories(QLoggingCategory *category)
+{
+    if (previousFilter)
+        previousFilter(category);
+    const char *name = category->categoryName();
+    if (qstrncmp(name, "qt.svg", 6) == 0 || qstrncmp(name, "qt.gui.imageio", 14) == 0) {
+        category->setEnabled(QtDebugMsg, false);
+        category->setEnabled(QtInfoMsg, false);
+        category->setEnabled(QtWarningMsg, false);
+        category->setEnabled(QtCriticalMsg, false);
+    }
+}
+
+void silenceDecoders()
+{
+    static const bool installed = [] {
+        previousFilter = QLoggingCategory::installFilter(silenceDecoderCategories);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
 qint64 maxFileBytes(PatternImage::Kind kind)
 {
     return kind == PatternImage::Kind::Metafile ? MaxMetafileFileBytes : MaxRasterFileBytes;
 }
+
+// The bytes as a device for Qt's readers. A reader that seeks past the end
+// is told no, without QBuffer's warning on the console.
+class QuietBuffer : public QBuffer
+{
+public:
+    explicit QuietBuffer(const QByteArray &bytes)
+    {
+        setData(bytes);
+        open(QIODevice::ReadOnly);
+    }
+    bool seek(qint64 at) override { return at >= 0 && at <= size() && QBuffer::seek(at); }
+};
 
 // The one image of a bitmap file, or the largest of an icon file (the first
 // of those of equal size). Null when the reader fails or a declared size is
 // beyond our limits.
 QImage readRaster(const QByteArray &bytes, const char *format)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
+    QuietBuffer buffer(bytes);
     QImageReader reader(&buffer, format);
     reader.setAllocationLimit(int(MaxImageBytes >> 20));
 
@@ -138,6 +178,7 @@ QImage readRaster(const QByteArray &bytes, const char *format)
 
 PatternImage decode(const QByteArray &bytes, PatternImage::Kind kind)
 {
+    silenceDecoders();
     QImage image;
     if (bytes.size() <= maxFileBytes(kind)) {
         switch (kind) {
