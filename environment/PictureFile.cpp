@@ -7,7 +7,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
-#include <QLoggingCategory>
 
 namespace PictureFile {
 
@@ -60,7 +59,7 @@ bool bitmapIsWhole(const QByteArray &bytes)
         return false;
     const qint64 pixelsAt = u32(bytes, 10);
     const quint32 headerSize = u32(bytes, FileHeader);
-    qint64 width = 0, height = 0, bitCount = 0, compression = 0, imageBytes = 0;
+    qint64 width = 0, height = 0, bitCount = 0, compression = 0, imageBytes = 0, colours = 0;
     if (headerSize == 12) { // the old core header
         width = u16(bytes, FileHeader + 4);
         height = u16(bytes, FileHeader + 6);
@@ -73,8 +72,13 @@ bool bitmapIsWhole(const QByteArray &bytes)
         bitCount = u16(bytes, FileHeader + 14);
         compression = u32(bytes, FileHeader + 16);
         imageBytes = u32(bytes, FileHeader + 20);
+        colours = u32(bytes, FileHeader + 32);
     }
     if (width <= 0 || height <= 0 || width > MaxSide || height > MaxSide)
+        return false;
+    // A colour table longer than the depth can index is malformed, and
+    // Qt's reader warns for each entry it has no room for.
+    if (bitCount <= 8 && colours > (qint64(1) << bitCount))
         return false;
     enum { Rgb = 0, BitFields = 3, AlphaBitFields = 6 };
     const bool uncompressed = compression == Rgb || compression == BitFields || compression == AlphaBitFields;
@@ -99,63 +103,41 @@ bool iconIsWhole(const QByteArray &bytes)
     return true;
 }
 
-// Qt's image readers and its SVG renderer warn on the console about the
-// faults they meet in a file; here a fault is the user's error box and
-// nothing else, so their categories are silenced once, keeping whatever
-// filter was installed before.
-QLoggingCategory::CategoryFilter previousFilter = nullptr;
-
-void silenceDecoderCategories(QLoggingCategory *category)
+// Qt's image readers (and libpng under them) and its SVG renderer warn on
+// the console about the faults they meet in a file. Here a fault is the
+// user's error box and nothing else: while one picture is decoded, Qt's
+// messages go nowhere. Everything runs on the one user-interface thread.
+class QuietMessages
 {
-    if (previousFilter)
-        previousFilter(category);
-    const char *name = category->categoryName();
-    if (qstrncmp(name, "qt.svg", 6) == 0 || qstrncmp(name, "qt.gui.imageio", 14) == 0) {
-        category->setEnabled(QtDebugMsg, false);
-        category->setEnabled(QtInfoMsg, false);
-        category->setEnabled(QtWarningMsg, false);
-        category->setEnabled(QtCriticalMsg, false);
-    }
-}
+public:
+    QuietMessages() : m_previous(qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {})) {}
+    ~QuietMessages() { qInstallMessageHandler(m_previous); }
+    QuietMessages(const QuietMessages &) = delete;
+    QuietMessages &operator=(const QuietMessages &) = delete;
 
-void silenceDecoders()
-{
-    static const bool installed = [] {
-        previousFilter = QLoggingCategory::installFilter(silenceDecoderCategories);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
+private:
+    QtMessageHandler m_previous;
+};
 
 qint64 maxFileBytes(PatternImage::Kind kind)
 {
     return kind == PatternImage::Kind::Metafile ? MaxMetafileFileBytes : MaxRasterFileBytes;
 }
 
-// The bytes as a device for Qt's readers. A reader that seeks past the end
-// is told no, without QBuffer's warning on the console.
-class QuietBuffer : public QBuffer
-{
-public:
-    explicit QuietBuffer(const QByteArray &bytes)
-    {
-        setData(bytes);
-        open(QIODevice::ReadOnly);
-    }
-    bool seek(qint64 at) override { return at >= 0 && at <= size() && QBuffer::seek(at); }
-};
-
-// The one image of a bitmap file, or the largest of an icon file (the first
-// of those of equal size). Null when the reader fails or a declared size is
+// The one image of a bitmap file, or the largest of an icon file's first 32
+// (the first of those of equal size; icon files hold a handful, and each
+// image costs a decode). Null when the reader fails or a declared size is
 // beyond our limits.
 QImage readRaster(const QByteArray &bytes, const char *format)
 {
-    QuietBuffer buffer(bytes);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     reader.setAllocationLimit(int(MaxImageBytes >> 20));
 
     QImage chosen;
-    const int count = qMax(1, reader.imageCount());
+    const int count = qBound(1, reader.imageCount(), 32);
     for (int i = 0; i < count; ++i) {
         if (i > 0 && !reader.jumpToImage(i))
             break;
@@ -178,9 +160,9 @@ QImage readRaster(const QByteArray &bytes, const char *format)
 
 PatternImage decode(const QByteArray &bytes, PatternImage::Kind kind)
 {
-    silenceDecoders();
     QImage image;
     if (bytes.size() <= maxFileBytes(kind)) {
+        const QuietMessages quiet;
         switch (kind) {
         case PatternImage::Kind::Bitmap:
             if (bitmapIsWhole(bytes))
