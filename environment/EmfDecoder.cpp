@@ -29,24 +29,27 @@ enum HeaderField {
 };
 
 // Where the records that carry bitmaps keep the offset of each bitmap
-// header; its length follows at the next field.
+// header; its length, the offset of the rows and their length follow.
+// libemf2svg reads some headers whatever their length says.
+enum class Read { Always, WhenRows, WhenHeader };
 struct BitmapField
 {
     quint32 type;
     int offsets[2];
+    Read read;
 };
 constexpr BitmapField BitmapFields[] = {
-    {76, {84, 0}},    // bit block transfer
-    {77, {84, 0}},    // stretched block transfer
-    {78, {84, 112}},  // masked block transfer, source and mask
-    {79, {96, 124}},  // parallelogram block transfer, source and mask
-    {80, {48, 0}},    // bits to device
-    {81, {48, 0}},    // stretched bits
-    {93, {16, 0}},    // monochrome brush
-    {94, {16, 0}},    // pattern brush
-    {95, {12, 0}},    // extended pen
-    {114, {84, 0}},   // alpha blend
-    {116, {84, 0}},   // transparent block transfer
+    {76, {84, 0}, Read::WhenRows},      // bit block transfer (else a fill)
+    {77, {84, 0}, Read::Always},        // stretched block transfer
+    {78, {84, 112}, Read::WhenHeader},  // masked block transfer, source and mask
+    {79, {96, 124}, Read::WhenHeader},  // parallelogram block transfer, source and mask
+    {80, {48, 0}, Read::WhenHeader},    // bits to device
+    {81, {48, 0}, Read::Always},        // stretched bits
+    {93, {16, 0}, Read::Always},        // monochrome brush
+    {94, {16, 0}, Read::Always},        // pattern brush
+    {95, {12, 0}, Read::WhenHeader},    // extended pen
+    {114, {84, 0}, Read::Always},       // alpha blend
+    {116, {84, 0}, Read::WhenHeader},   // transparent block transfer
 };
 
 bool bitmapsAreSound(const QByteArray &bytes, qint64 record, quint32 type, qint64 size)
@@ -57,16 +60,91 @@ bool bitmapsAreSound(const QByteArray &bytes, qint64 record, quint32 type, qint6
         for (int offset : field.offsets) {
             if (offset == 0)
                 continue;
-            if (offset + 8 > size)
+            if (offset + 16 > size)
                 return false;
-            const qint64 at = u32(bytes, record + offset), length = u32(bytes, record + offset + 4);
-            if (length == 0)
-                continue; // no bitmap: a plain fill
-            if (at > size || length > size - at || !DibCheck::headerIsSound(bytes, record + at, length))
+            const qint64 headerAt = u32(bytes, record + offset), headerLength = u32(bytes, record + offset + 4);
+            const qint64 rowsAt = u32(bytes, record + offset + 8), rowsLength = u32(bytes, record + offset + 12);
+            const bool read = field.read == Read::Always || (field.read == Read::WhenRows && rowsLength != 0)
+                || (field.read == Read::WhenHeader && headerLength != 0);
+            if (!read)
+                continue;
+            if (headerAt % 4 != 0 || rowsAt % 4 != 0 || headerAt > size || headerLength > size - headerAt
+                || rowsAt > size || rowsLength > size - rowsAt
+                || !DibCheck::headerIsSound(bytes, record + headerAt, headerLength))
                 return false;
         }
     }
     return true;
+}
+
+// Whether the arrays a record counts lie inside it. libuemf makes the same
+// checks in 32-bit arithmetic, where a large count wraps round and passes.
+bool countsFit(const QByteArray &bytes, qint64 record, quint32 type, qint64 size)
+{
+    auto field = [&](qint64 offset) { return offset + 4 <= size ? qint64(u32(bytes, record + offset)) : -1; };
+    auto arrayFits = [&](qint64 at, qint64 count, qint64 each) { return count >= 0 && at + count * each <= size; };
+    switch (type) {
+    case 2: case 3: case 4: case 5: case 6: // lines and curves, 32-bit points
+        return arrayFits(28, field(24), 8);
+    case 85: case 86: case 87: case 88: case 89: // the same, 16-bit points
+        return arrayFits(28, field(24), 4);
+    case 7: case 8: case 90: case 91: { // several polygons or lines
+        const qint64 polygons = field(24), points = field(28);
+        if (!arrayFits(32, polygons, 4))
+            return false;
+        qint64 counted = 0;
+        for (qint64 i = 0; i < polygons; ++i)
+            counted += u32(bytes, record + 32 + 4 * i);
+        return counted == points && arrayFits(32 + 4 * polygons, points, type <= 8 ? 8 : 4);
+    }
+    case 56: // points with their kinds
+        return arrayFits(28, field(24), 9);
+    case 92:
+        return arrayFits(28, field(24), 5);
+    case 14: // end, with an optional palette
+        return field(8) >= 0 && field(12) >= 0 && (field(8) == 0 || arrayFits(field(12), field(8), 4));
+    case 49: // palette
+        return size >= 16 && arrayFits(16, u16(bytes, record + 14), 4);
+    case 50: // palette entries
+        return arrayFits(20, field(16), 4);
+    case 70: // comment
+        return arrayFits(12, field(8), 1);
+    case 71: case 72: case 73: case 74: case 75: { // regions
+        const qint64 lengthAt = type == 75 ? 8 : 24;
+        const qint64 dataAt = type == 75 ? 16 : type == 71 ? 32 : type == 72 ? 40 : 28;
+        const qint64 length = field(lengthAt);
+        if (length == 0 && type == 75)
+            return true; // the default clipping region
+        if (length < 32 || !arrayFits(dataAt, length, 1))
+            return false;
+        return arrayFits(dataAt + 32, u32(bytes, record + dataAt + 8), 16);
+    }
+    case 83: case 84: {
+        // Text. Text by glyph index is refused: libemf2svg looks its glyphs
+        // up in a font file found through fontconfig and then shuts
+        // fontconfig down under the running application, which aborts it.
+        const qint64 characters = field(44), stringAt = field(48), options = field(52), advancesAt = field(72);
+        if (characters < 0 || options < 0 || (options & 0x0010))
+            return false;
+        return arrayFits(stringAt, characters, type == 83 ? 1 : 2)
+            && (advancesAt == 0 || arrayFits(advancesAt, characters, 4));
+    }
+    case 95: // extended pen: its dash pattern
+        return arrayFits(52, field(48), 4);
+    case 108: { // small text, glyph indices refused as above
+        const qint64 characters = field(16), options = field(20);
+        if (characters < 0 || options < 0 || (options & 0x0010))
+            return false;
+        const qint64 textAt = (options & 0x0100) ? 36 : 52;
+        return arrayFits(textAt, characters, (options & 0x0200) ? 1 : 2);
+    }
+    case 118: { // gradient fill: vertices, then triangles or rectangles
+        const qint64 vertices = field(24), shapes = field(28), mode = field(32);
+        return arrayFits(36, vertices, 16) && arrayFits(36 + 16 * qMax<qint64>(vertices, 0), shapes, mode == 2 ? 12 : 8);
+    }
+    default:
+        return true;
+    }
 }
 
 // Whether libuemf has a check for records of this type. libemf2svg draws
@@ -137,7 +215,7 @@ bool structureIsSound(const QByteArray &bytes)
             return false;
         if ((type == HeaderType) != (at == 0))
             return false;
-        if ((uemfChecks(type) && !U_emf_record_safe(records.constData() + at))
+        if (!countsFit(records, at, type, size) || (uemfChecks(type) && !U_emf_record_safe(records.constData() + at))
             || !bitmapsAreSound(records, at, type, size))
             return false;
         if (type == EndType)

@@ -186,6 +186,8 @@ void TestPictureFile::loads_data()
     QTest::newRow("wmf writing in a font of its own")
         << "text.wmf" << MetafileBytes::wmf(64, 48, true, MetafileBytes::wmfText(48)) << int(Kind::Metafile)
         << QSize(64, 48) << drawing(64, 48).mid(0, 2);
+    QTest::newRow("emf writing text") << "text.emf" << MetafileBytes::emf(64, 48, MetafileBytes::emfText(48))
+                                      << int(Kind::Metafile) << QSize(64, 48) << drawing(64, 48).mid(0, 2);
     QTest::newRow("emf") << "tiles.Emf" << MetafileBytes::emf(80, 40) << int(Kind::Metafile) << QSize(80, 40)
                          << drawing(80, 40);
 }
@@ -235,6 +237,10 @@ void TestPictureFile::refuses_data()
         QTest::addRow("%s zero-length", k.kind) << name << QByteArray() << k.message;
         QTest::addRow("%s declaring 20,000 pixels", k.kind) << name << k.oversized << k.message;
     }
+    // libemf2svg would look the glyphs up through fontconfig and then shut
+    // fontconfig down under the application.
+    QTest::newRow("emf text by glyph index") << "glyphs.emf" << MetafileBytes::emf(64, 48, MetafileBytes::emfText(48, 0x10))
+                                             << Metafile;
     QTest::newRow("emf bytes as a bitmap") << "broken.bmp" << emf << Bitmap;
     QTest::newRow("unknown extension") << "tiles.png" << bitmap
                                        << QStringLiteral("拡張子 .png の画像形式は処理できません");

@@ -101,8 +101,20 @@ inline QByteArray emfRecord(quint32 type, const QByteArray &fields)
     return w.bytes + fields;
 }
 
-// Bounds of `width` x `height` device pixels at 96 to the inch.
-inline QByteArray emf(int width, int height)
+// "Hi" written at the bottom left with the text options `options`
+// (0x0010: the characters are glyph indices).
+inline QByteArray emfText(int height, quint32 options = 0)
+{
+    Writer text;
+    text.i32(0).i32(height - 12).i32(16).i32(height).u32(1).u32(0).u32(0); // bounds, mode, scales
+    text.i32(0).i32(height - 12).u32(2).u32(76).u32(options).i32(0).i32(0).i32(0).i32(0).u32(80);
+    text.u16('H').u16('i').u32(8).u32(8);                                      // string, advances
+    return emfRecord(84, text.bytes);
+}
+
+// Bounds of `width` x `height` device pixels at 96 to the inch; `more`
+// records are drawn last.
+inline QByteArray emf(int width, int height, const QByteArray &more = {})
 {
     auto fields = [](std::initializer_list<qint32> values) {
         Writer w;
@@ -121,6 +133,7 @@ inline QByteArray emf(int width, int height)
     triangle.i32(width / 2).i32(0).i32(width).i32(height).u32(3);
     triangle.i16(qint16(width / 2)).i16(0).i16(qint16(width)).i16(0).i16(qint16(width)).i16(qint16(height));
     records += emfRecord(86, triangle.bytes);                                // 16-bit polygon
+    records += more;
     records += emfRecord(14, fields({0, 16, 20}));                           // end
     const int headerSize = 108;
     Writer head;
