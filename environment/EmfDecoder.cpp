@@ -82,7 +82,9 @@ bool bitmapsAreSound(const QByteArray &bytes, qint64 record, quint32 type, qint6
 bool countsFit(const QByteArray &bytes, qint64 record, quint32 type, qint64 size)
 {
     auto field = [&](qint64 offset) { return offset + 4 <= size ? qint64(u32(bytes, record + offset)) : -1; };
-    auto arrayFits = [&](qint64 at, qint64 count, qint64 each) { return count >= 0 && at + count * each <= size; };
+    auto arrayFits = [&](qint64 at, qint64 count, qint64 each) {
+        return at >= 0 && count >= 0 && at + count * each <= size;
+    };
     switch (type) {
     case 2: case 3: case 4: case 5: case 6: // lines and curves, 32-bit points
         return arrayFits(28, field(24), 8);
@@ -123,10 +125,12 @@ bool countsFit(const QByteArray &bytes, qint64 record, quint32 type, qint64 size
         // Text. Text by glyph index is refused: libemf2svg looks its glyphs
         // up in a font file found through fontconfig and then shuts
         // fontconfig down under the running application, which aborts it.
-        const qint64 characters = field(44), stringAt = field(48), options = field(52), advancesAt = field(72);
+        // Without a clipping rectangle the advances' offset moves up.
+        const qint64 characters = field(44), stringAt = field(48), options = field(52);
         if (characters < 0 || options < 0 || (options & 0x0010))
             return false;
-        return arrayFits(stringAt, characters, type == 83 ? 1 : 2)
+        const qint64 advancesAt = field((options & 0x0100) ? 56 : 72);
+        return advancesAt >= 0 && arrayFits(stringAt, characters, type == 83 ? 1 : 2)
             && (advancesAt == 0 || arrayFits(advancesAt, characters, 4));
     }
     case 95: // extended pen: its dash pattern
@@ -215,8 +219,9 @@ bool structureIsSound(const QByteArray &bytes)
             return false;
         if ((type == HeaderType) != (at == 0))
             return false;
-        if (!countsFit(records, at, type, size) || (uemfChecks(type) && !U_emf_record_safe(records.constData() + at))
-            || !bitmapsAreSound(records, at, type, size))
+        // Ours first: libuemf's own check reads the bitmap headers too.
+        if (!countsFit(records, at, type, size) || !bitmapsAreSound(records, at, type, size)
+            || (uemfChecks(type) && !U_emf_record_safe(records.constData() + at)))
             return false;
         if (type == EndType)
             return true;
