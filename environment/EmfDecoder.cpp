@@ -64,8 +64,10 @@ bool bitmapsAreSound(const QByteArray &bytes, qint64 record, quint32 type, qint6
                 return false;
             const qint64 headerAt = u32(bytes, record + offset), headerLength = u32(bytes, record + offset + 4);
             const qint64 rowsAt = u32(bytes, record + offset + 8), rowsLength = u32(bytes, record + offset + 12);
-            const bool read = field.read == Read::Always || (field.read == Read::WhenRows && rowsLength != 0)
-                || (field.read == Read::WhenHeader && headerLength != 0);
+            // libuemf checks any header whose length is not zero, adding
+            // offset and length in 32 bits.
+            const bool read = field.read == Read::Always || headerLength != 0
+                || (field.read == Read::WhenRows && rowsLength != 0);
             if (!read)
                 continue;
             if (headerAt % 4 != 0 || rowsAt % 4 != 0 || headerAt > size || headerLength > size - headerAt
@@ -115,8 +117,9 @@ bool countsFit(const QByteArray &bytes, qint64 record, quint32 type, qint64 size
         const qint64 lengthAt = type == 75 ? 8 : 24;
         const qint64 dataAt = type == 75 ? 16 : type == 71 ? 32 : type == 72 ? 40 : 28;
         const qint64 length = field(lengthAt);
-        if (length == 0 && type == 75)
-            return true; // the default clipping region
+        if (length == 0 && type == 75 && field(12) == 5)
+            return true; // copy mode without a region: the default clipping
+                         // (libuemf reads a region in any other mode)
         if (length < 32 || !arrayFits(dataAt, length, 1))
             return false;
         return arrayFits(dataAt + 32, u32(bytes, record + dataAt + 8), 16);
