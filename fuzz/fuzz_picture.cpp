@@ -2,6 +2,14 @@
 // (bitmap, icon, metafile); the rest is the file. Every input must either
 // fail with exactly that kind's message or give a picture within the limits
 // in the kind's format.
+//
+// Seeds in fuzz/corpus/picture: small files of each kind made by the tests'
+// helpers, and inputs that once reached faults in the metafile libraries
+// (regress-*). By hand, with clang and libFuzzer: compile this file with
+// PictureFile, MetafileDecoder, WmfDecoder, EmfDecoder, DibCheck,
+// PatternImage, the generated BuiltInPattern and VorzoError, using
+// -fsanitize=fuzzer,address,undefined, link QtCore, QtGui, QtSvg and the
+// metafile libraries, and run it on a copy of the corpus folder.
 
 #include "environment/PictureFile.h"
 #include "platform/VorzoError.h"
