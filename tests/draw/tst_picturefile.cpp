@@ -212,7 +212,7 @@ void TestPictureFile::loads()
 
 void TestPictureFile::refuses_data()
 {
-    QTest::addColumn<QString>("name"); // written unless empty bytes are marked missing
+    QTest::addColumn<QString>("name"); // the file is written, unless the bytes say "<missing>" or "<folder>"
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
 
