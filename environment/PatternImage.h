@@ -8,6 +8,8 @@ class PatternImage
 {
 public:
     // The kinds of picture that can be loaded; only a bitmap gives tiles.
+    // A bitmap is held as Format_RGB32, the others as
+    // Format_ARGB32_Premultiplied.
     enum class Kind { Bitmap, Icon, Metafile };
 
     // The picture the program carries, the same art as "zuzodovi.bmp".

@@ -1,0 +1,202 @@
+#include "PictureFile.h"
+
+#include "LittleEndian.h"
+#include "MetafileDecoder.h"
+#include "platform/VorzoError.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+
+namespace PictureFile {
+
+bool withinLimits(QSize size)
+{
+    return size.width() > 0 && size.height() > 0 && size.width() <= MaxSide && size.height() <= MaxSide
+        && qint64(size.width()) * size.height() * 4 <= MaxImageBytes;
+}
+
+QString invalidMessage(PatternImage::Kind kind)
+{
+    switch (kind) {
+    case PatternImage::Kind::Bitmap:
+        return QStringLiteral("ビットマップイメージが不正です");
+    case PatternImage::Kind::Icon:
+        return QStringLiteral("アイコンイメージが不正です");
+    case PatternImage::Kind::Metafile:
+        break;
+    }
+    return QStringLiteral("メタファイルが不正です");
+}
+
+PatternImage::Kind kindOf(const QString &fileName)
+{
+    // The extension is the text after the last dot of the name itself, so a
+    // dot in a folder's name does not count.
+    const QString name = fileName.mid(fileName.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString extension = dot < 0 ? QString() : name.mid(dot + 1);
+    const QString lower = extension.toLower();
+    if (lower == QLatin1String("bmp"))
+        return PatternImage::Kind::Bitmap;
+    if (lower == QLatin1String("ico"))
+        return PatternImage::Kind::Icon;
+    if (lower == QLatin1String("wmf") || lower == QLatin1String("emf"))
+        return PatternImage::Kind::Metafile;
+    throw VorzoError(QStringLiteral("拡張子 .%1 の画像形式は処理できません").arg(extension));
+}
+
+namespace {
+
+using namespace LittleEndian;
+
+// Whether a bitmap file holds every row its header declares. Qt's reader
+// fills the rows missing from a cut-off file and reports success.
+bool bitmapIsWhole(const QByteArray &bytes)
+{
+    constexpr int FileHeader = 14;
+    if (!inside(bytes, 0, FileHeader + 12))
+        return false;
+    const qint64 pixelsAt = u32(bytes, 10);
+    const quint32 headerSize = u32(bytes, FileHeader);
+    qint64 width = 0, height = 0, bitCount = 0, compression = 0, imageBytes = 0, colours = 0;
+    if (headerSize == 12) { // the old core header
+        width = u16(bytes, FileHeader + 4);
+        height = u16(bytes, FileHeader + 6);
+        bitCount = u16(bytes, FileHeader + 10);
+    } else {
+        if (headerSize < 40 || !inside(bytes, FileHeader, 40))
+            return false;
+        width = i32(bytes, FileHeader + 4);
+        height = qAbs(qint64(i32(bytes, FileHeader + 8)));
+        bitCount = u16(bytes, FileHeader + 14);
+        compression = u32(bytes, FileHeader + 16);
+        imageBytes = u32(bytes, FileHeader + 20);
+        colours = u32(bytes, FileHeader + 32);
+    }
+    if (width <= 0 || height <= 0 || width > MaxSide || height > MaxSide)
+        return false;
+    // A colour table longer than the depth can index is malformed, and
+    // Qt's reader warns for each entry it has no room for.
+    if (bitCount <= 8 && colours > (qint64(1) << bitCount))
+        return false;
+    enum { Rgb = 0, BitFields = 3, AlphaBitFields = 6 };
+    const bool uncompressed = compression == Rgb || compression == BitFields || compression == AlphaBitFields;
+    // A compressed bitmap must say how long its data is.
+    const qint64 pixelBytes = uncompressed ? ((width * bitCount + 31) / 32) * 4 * height : imageBytes;
+    return pixelBytes > 0 && pixelsAt <= bytes.size() && pixelBytes <= bytes.size() - pixelsAt;
+}
+
+// Whether every image an icon's directory lists lies inside the file.
+bool iconIsWhole(const QByteArray &bytes)
+{
+    if (!inside(bytes, 0, 6))
+        return false;
+    const int count = u16(bytes, 4);
+    if (count == 0 || !inside(bytes, 6, 16 * count))
+        return false;
+    for (int i = 0; i < count; ++i) {
+        const qint64 entry = 6 + 16 * i;
+        if (!inside(bytes, u32(bytes, entry + 12), u32(bytes, entry + 8)))
+            return false;
+    }
+    return true;
+}
+
+// Qt's image readers (and libpng under them) and its SVG renderer warn on
+// the console about the faults they meet in a file. Here a fault is the
+// user's error box and nothing else: while one picture is decoded, Qt's
+// messages go nowhere. Everything runs on the one user-interface thread.
+class QuietMessages
+{
+public:
+    QuietMessages() : m_previous(qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {})) {}
+    ~QuietMessages() { qInstallMessageHandler(m_previous); }
+    QuietMessages(const QuietMessages &) = delete;
+    QuietMessages &operator=(const QuietMessages &) = delete;
+
+private:
+    QtMessageHandler m_previous;
+};
+
+qint64 maxFileBytes(PatternImage::Kind kind)
+{
+    return kind == PatternImage::Kind::Metafile ? MaxMetafileFileBytes : MaxRasterFileBytes;
+}
+
+// The one image of a bitmap file, or the largest of an icon file's first 32
+// (the first of those of equal size; icon files hold a handful, and each
+// image costs a decode). Null when the reader fails or a declared size is
+// beyond our limits.
+QImage readRaster(const QByteArray &bytes, const char *format)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setAllocationLimit(int(MaxImageBytes >> 20));
+
+    QImage chosen;
+    const int count = qBound(1, reader.imageCount(), 32);
+    for (int i = 0; i < count; ++i) {
+        if (i > 0 && !reader.jumpToImage(i))
+            break;
+        const QSize declared = reader.size();
+        if (declared.isValid() && !withinLimits(declared))
+            return QImage();
+        if (declared.isValid() && !chosen.isNull()
+            && qint64(declared.width()) * declared.height() <= qint64(chosen.width()) * chosen.height())
+            continue;
+        QImage image;
+        if (!reader.read(&image) || !withinLimits(image.size()))
+            return QImage();
+        if (chosen.isNull() || qint64(image.width()) * image.height() > qint64(chosen.width()) * chosen.height())
+            chosen = image;
+    }
+    return chosen;
+}
+
+} // namespace
+
+PatternImage decode(const QByteArray &bytes, PatternImage::Kind kind)
+{
+    QImage image;
+    if (bytes.size() <= maxFileBytes(kind)) {
+        const QuietMessages quiet;
+        switch (kind) {
+        case PatternImage::Kind::Bitmap:
+            if (bitmapIsWhole(bytes))
+                image = readRaster(bytes, "bmp");
+            break;
+        case PatternImage::Kind::Icon:
+            if (iconIsWhole(bytes))
+                image = readRaster(bytes, "ico");
+            break;
+        case PatternImage::Kind::Metafile:
+            image = MetafileDecoder::decode(bytes);
+            break;
+        }
+    }
+    if (image.isNull())
+        throw VorzoError(invalidMessage(kind));
+    return PatternImage(image, kind);
+}
+
+PatternImage load(const QString &fileName)
+{
+    const PatternImage::Kind kind = kindOf(fileName);
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw VorzoError::cannotOpen(fileName);
+    // A file longer than any picture we accept is not read at all; a device
+    // that never ends is read only that far.
+    const qint64 limit = maxFileBytes(kind);
+    if (!file.isSequential() && file.size() > limit)
+        throw VorzoError(invalidMessage(kind));
+    const QByteArray bytes = file.read(limit + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw VorzoError::cannotOpen(fileName);
+    return decode(bytes, kind);
+}
+
+} // namespace PictureFile
