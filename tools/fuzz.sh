@@ -24,7 +24,8 @@ for target in "${targets[@]}"; do
     seeds=()
     [ -d "fuzz/corpus/$target" ] && seeds=("fuzz/corpus/$target")
     echo "== $target, ${seconds} s"
-    if ! ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    if ! ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$root/tools/lsan.supp" \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         "build-fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$work/$target/artifacts/" "$corpus" "${seeds[@]}" \
         >"$work/$target/log" 2>&1; then

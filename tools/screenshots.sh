@@ -99,6 +99,23 @@ editor_focus
 xdotool key alt+f; sleep 0.4; xdotool key x; sleep 0.4
 xdotool windowfocus --sync "$wid"
 
+# The image window with the built-in picture, then with a metafile loaded
+# through its picture dialog (the WMF seed of the picture fuzz target, less
+# its first byte, which chooses the kind there).
+tail -c +2 "$root/fuzz/corpus/fuzz_picture/placeable-wmf" > /tmp/picture.wmf
+xdotool windowfocus --sync "$wid"
+xdotool key alt+i; sleep 0.4; xdotool key c; sleep 0.8
+image=$(xdotool search --onlyvisible --name '^画像$' | head -n1)
+import -window "$image" "$root/docs/image-window.png"
+xdotool windowfocus --sync "$image"
+eval "$(xdotool getwindowgeometry --shell "$image" | sed 's/^/IMAGE_/')"
+xdotool mousemove $((IMAGE_X + 390)) $((IMAGE_Y + 100)) click 1; sleep 1.0
+xdotool type --delay 20 /tmp/picture.wmf; xdotool key Return; sleep 0.8
+import -window "$image" "$root/docs/image-window-metafile.png"
+rm /tmp/picture.wmf
+xdotool key Escape; sleep 0.4
+xdotool windowfocus --sync "$wid"
+
 # The detailed settings window, a few rows down.
 xdotool key F10; sleep 0.8
 settings=$(xdotool search --onlyvisible --name '^詳細設定$' | head -n1)

@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "TestFiles.h"
 
 #include "environment/VorzoImage.h"
 #include "stage/MapCanvas.h"
@@ -12,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using Kind = ScriptedDialogs::Kind;
@@ -34,6 +36,7 @@ private slots:
     void coordinateInput_data();
     void coordinateInput();
     void aPictureThatIsNotABitmapStillWritesTheCell();
+    void aPictureOpenedInTheImageWindow();
 
 private:
     static MapCanvas *canvas() { return WindowFixture::control<MapCanvas>("maincan"); }
@@ -286,6 +289,55 @@ void TestPlacement::aPictureThatIsNotABitmapStillWritesTheCell()
     QCOMPARE(Vorzo->stage().map().at(0, 0), CellCode(0));
     QCOMPARE(f.dialogs.texts(Kind::Error), QStringList{"ビットマップを持っている時のみイメージの変更が可能です."});
     QCOMPARE(canvas()->picture().pixel(32, 5), qRgb(0, 255, 255)); // no grid either
+}
+
+void TestPlacement::aPictureOpenedInTheImageWindow()
+{
+    WindowFixture f;
+    QTemporaryDir dir;
+    auto *openpic = imgform->findChild<QPushButton *>(QStringLiteral("openpic"));
+    const QImage builtIn = imgform->pattern().image();
+    QImage recoloured = builtIn;
+    recoloured.invertPixels();
+    const QString bitmap = dir.filePath(QStringLiteral("recoloured.BMP"));
+    QVERIFY(recoloured.save(bitmap, "BMP"));
+    QVERIFY(TestFiles::put(dir.filePath(QStringLiteral("broken.bmp")), "BM not a bitmap"));
+    QImage icon(32, 32, QImage::Format_ARGB32);
+    icon.fill(Qt::red);
+    QVERIFY(icon.save(dir.filePath(QStringLiteral("emblem.ico")), "ICO"));
+
+    QTest::mouseClick(canvas(), Qt::LeftButton, {}, {5, 5}); // "A" at (0, 0)
+    const QRgb builtInPixel = canvas()->picture().pixel(10, 10);
+
+    f.dialogs.pick(std::nullopt);
+    openpic->click();
+    QCOMPARE(imgform->pattern().image(), builtIn);
+    QCOMPARE(imgform->picdialog.fileName, QString());
+
+    f.dialogs.pick(bitmap);
+    openpic->click();
+    QCOMPARE(imgform->pattern().image(), recoloured.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(f.dialogs.fileDialogs.last().title, QStringLiteral("使用する画像を変更する"));
+    QCOMPARE(f.dialogs.fileDialogs.last().filter, QStringLiteral("ビットマップ (*.bmp)"));
+    QVERIFY(f.dialogs.fileDialogs.last().preview);
+    QCOMPARE(canvas()->picture().pixel(10, 10), builtInPixel); // until the next redraw
+    QTest::mouseClick(canvas(), Qt::LeftButton, {}, {40, 40});
+    QCOMPARE(canvas()->picture().pixel(10, 10), recoloured.pixel(10, 10));
+
+    f.dialogs.pick(dir.filePath(QStringLiteral("broken.bmp")));
+    openpic->click();
+    QCOMPARE(f.dialogs.texts(Kind::Error), QStringList{"ビットマップイメージが不正です."});
+    QCOMPARE(imgform->pattern().image(), recoloured.convertToFormat(QImage::Format_RGB32));
+
+    // An icon shows in the window, but the canvas has no tiles to draw.
+    f.dialogs.forget();
+    f.dialogs.pick(dir.filePath(QStringLiteral("emblem.ico")));
+    openpic->click();
+    QCOMPARE(imgform->pattern().kind(), PatternImage::Kind::Icon);
+    QTest::mouseClick(canvas(), Qt::LeftButton, {}, {70, 70});
+    QCOMPARE(f.dialogs.texts(Kind::Error), QStringList{"ビットマップを持っている時のみイメージの変更が可能です."});
+    QCOMPARE(canvas()->picture().pixel(10, 10), qRgb(0, 255, 255));
+    QCOMPARE(Vorzo->stage().map().at(2, 2), CellCode(0));
 }
 
 QTEST_MAIN(TestPlacement)
