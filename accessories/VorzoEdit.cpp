@@ -6,6 +6,7 @@
 #include "SearchDialogs.h"
 #include "TextSearch.h"
 #include "desktop/Desktop.h"
+#include "desktop/SystemColours.h"
 #include "platform/Guarded.h"
 
 #include <QFrame>
@@ -19,11 +20,6 @@ TEditForm *EditForm = nullptr;
 namespace {
 
 const QString NewDocument = QStringLiteral("新規");
-
-QColor toColor(ColourValue colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
 
 // The text area as find and replace see it.
 class EditArea : public TextSearch::Editable
@@ -133,8 +129,8 @@ void TEditForm::setUpMainEdit()
     MainEdit->setPalette(palette);
     // The design colours, white on the window-frame colour, until the
     // environment sets its own.
-    setTextColour(0xFFFFFF);
-    setBackgroundColour(0x000000);
+    setTextColour(Qt::white);
+    setBackgroundColour(colourOnScreen(SystemColour::WindowFrame));
     connect(MainEdit, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { PopupMenu1->popup(MainEdit->viewport()->mapToGlobal(at)); });
 }
@@ -184,17 +180,17 @@ void TEditForm::setFileDialogFolder(const QString &folder)
     OpenDialog1.fileName = SaveDialog1.fileName = folder + QStringLiteral("*.htm");
 }
 
-void TEditForm::setTextColour(ColourValue colour)
+void TEditForm::setTextColour(const QColor &colour)
 {
     QPalette palette = MainEdit->palette();
-    palette.setColor(QPalette::Text, toColor(colour));
+    palette.setColor(QPalette::Text, colour);
     MainEdit->setPalette(palette);
 }
 
-void TEditForm::setBackgroundColour(ColourValue colour)
+void TEditForm::setBackgroundColour(const QColor &colour)
 {
     QPalette palette = MainEdit->palette();
-    palette.setColor(QPalette::Base, toColor(colour));
+    palette.setColor(QPalette::Base, colour);
     MainEdit->setPalette(palette);
 }
 
@@ -297,13 +293,13 @@ void TEditForm::SelectAll1Click()
 void TEditForm::N6Click()
 {
     if (const std::optional<ColourValue> chosen = runColourDialog(ColorDialog1))
-        setTextColour(*chosen);
+        setTextColour(toQColor(*chosen));
 }
 
 void TEditForm::N5Click()
 {
     if (const std::optional<ColourValue> chosen = runColourDialog(ColorDialog1))
-        setBackgroundColour(*chosen);
+        setBackgroundColour(toQColor(*chosen));
 }
 
 void TEditForm::Find2Click()

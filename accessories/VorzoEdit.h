@@ -9,6 +9,7 @@
 
 namespace Ui { class TEditForm; }
 class FindDialog;
+class QColor;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -28,8 +29,8 @@ public:
     // Set by the environment: both file dialogs start on folder + "*.htm",
     // and the text area's colours.
     void setFileDialogFolder(const QString &folder);
-    void setTextColour(ColourValue colour);
-    void setBackgroundColour(ColourValue colour);
+    void setTextColour(const QColor &colour);
+    void setBackgroundColour(const QColor &colour);
 
     // "新規", or the full path of the document's file.
     QString fileName() const;

@@ -7,6 +7,7 @@
 #include "accessories/Vertion.h"
 #include "accessories/VorzoEdit.h"
 #include "desktop/Desktop.h"
+#include "desktop/SystemColours.h"
 #include "environment/Environ.h"
 #include "environment/VorzoImage.h"
 #include "output/PageTab.h"
@@ -157,6 +158,7 @@ void TVorzo::FormShow()
     runGuarded([this] { m_view->RedrawCanvas(); });
     runGuarded([this] { readPreferences(); });
     m_firstShowDone = true;
+    runGuarded([this] { ApplyEnvironment(); });
     m_stage.settings().takeDefaultSettingsSnapshot();
 }
 
@@ -165,6 +167,21 @@ void TVorzo::readPreferences()
     const Preferences stored = Preferences::read();
     PagesDlg->setValues({stored.saveOpenFolder, stored.imageFile, stored.foreColour, stored.backColour});
     m_registered->setTexts(stored.registered);
+}
+
+void TVorzo::ApplyEnvironment()
+{
+    // The folder is joined to the pattern as it stands, neither checked nor
+    // created: a wildcard name opens the dialog in that folder.
+    const TPagesDlg::Values environment = PagesDlg->values();
+    const QString stages = environment.saveOpenFolder + QStringLiteral("*.kwt");
+    stageCommands().MainSave.fileName = stages;
+    stageCommands().MainOpen.fileName = stages;
+    EditForm->setFileDialogFolder(environment.saveOpenFolder);
+    imgform->picdialog.fileName = environment.imageFile;
+    imgform->loadPicture(environment.imageFile);
+    EditForm->setTextColour(colourOnScreen(readColourText(environment.foreColour)));
+    EditForm->setBackgroundColour(colourOnScreen(readColourText(environment.backColour)));
 }
 
 bool TVorzo::FormCloseQuery()

@@ -33,6 +33,11 @@ public:
     // The map parameter text of the current stage map.
     QByteArray MakeMapHTML() const;
 
+    // Puts the environment dialog's four values into effect: the starting
+    // names of the five file dialogs, the pattern image, the text editor's
+    // colours, in that order. A failing step throws; those before it stay.
+    void ApplyEnvironment();
+
 signals:
     // The window has closed for good: the program ends.
     void closed();

@@ -16,6 +16,7 @@ void createWindows(Stage &stage)
     imgform = new Timgform;
     SettingForm = new TSettingForm(stage.settings());
     PagesDlg = new TPagesDlg;
+    PagesDlg->setApplyEnvironment([] { Vorzo->ApplyEnvironment(); });
     AboutBox = new TAboutBox;
     HelpForm = new THelpForm;
 }

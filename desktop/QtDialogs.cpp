@@ -1,9 +1,15 @@
 #include "QtDialogs.h"
 
 #include "PicturePreview.h"
+#include "SystemColours.h"
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QTreeView>
+#include <QVBoxLayout>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -115,24 +121,49 @@ std::optional<ColourValue> QtDialogs::chooseColour(ColourValue initial)
 {
     QColorDialog box(QApplication::activeWindow());
     box.setOption(QColorDialog::DontUseNativeDialog);
-    box.setCurrentColor(QColor(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF));
+    box.setCurrentColor(toQColor(initial));
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
-    const QColor chosen = box.selectedColor();
-    return ColourValue(chosen.red()) | ColourValue(chosen.green()) << 8 | ColourValue(chosen.blue()) << 16;
+    return toColourValue(box.selectedColor());
 }
 
 std::optional<QString> QtDialogs::chooseFolder(const QString &prompt)
 {
-    QFileDialog box(QApplication::activeWindow(), prompt);
-    box.setOption(QFileDialog::DontUseNativeDialog);
-    box.setFileMode(QFileDialog::Directory);
-    box.setOption(QFileDialog::ShowDirsOnly);
-    box.setLabelText(QFileDialog::LookIn, prompt);
-    box.setDirectory(QDir::rootPath());
-    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
+    // The prompt above a tree of the whole file system, folders only, none
+    // chosen at first; OK only once a folder is.
+    QDialog box(QApplication::activeWindow());
+    box.setWindowTitle(QStringLiteral("フォルダの参照"));
+    box.resize(320, 360);
+    auto *layout = new QVBoxLayout(&box);
+    layout->addWidget(new QLabel(prompt, &box));
+    auto *folders = new QFileSystemModel(&box);
+    folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    folders->setRootPath(QDir::rootPath());
+    auto *tree = new QTreeView(&box);
+    tree->setModel(folders);
+    tree->setHeaderHidden(true);
+    for (int column = 1; column < folders->columnCount(); ++column)
+        tree->hideColumn(column);
+    tree->setRootIndex(folders->index(QDir::rootPath()));
+    tree->expand(folders->index(QDir::homePath()));
+    layout->addWidget(tree);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &box);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    buttons->button(QDialogButtonBox::Ok)->setEnabled(false);
+    layout->addWidget(buttons);
+    // Chosen is what is selected, not the item the focus frame merely marks.
+    auto chosenFolder = [&]() -> QFileInfo {
+        const QModelIndexList selected = tree->selectionModel()->selectedIndexes();
+        return selected.isEmpty() ? QFileInfo() : folders->fileInfo(selected.constFirst());
+    };
+    QObject::connect(tree->selectionModel(), &QItemSelectionModel::selectionChanged, &box,
+                     [&] { buttons->button(QDialogButtonBox::Ok)->setEnabled(chosenFolder().isDir()); });
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
+    if (box.exec() != QDialog::Accepted)
         return std::nullopt;
-    const QFileInfo chosen(box.selectedFiles().constFirst());
+    const QFileInfo chosen = chosenFolder();
     if (!chosen.isDir())
         return std::nullopt;
     return QDir::toNativeSeparators(chosen.absoluteFilePath());

@@ -1,17 +1,30 @@
 #include "Environ.h"
 #include "ui_Environ.h"
 
-#include <QTabWidget>
-
 #include "desktop/Desktop.h"
+#include "platform/Guarded.h"
+#include "platform/Preferences.h"
+
+#include <QDir>
+#include <QPushButton>
 
 TPagesDlg *PagesDlg = nullptr;
 
-TPagesDlg::TPagesDlg(QWidget *parent) : QDialog(parent), m_ui(new Ui::TPagesDlg)
+TPagesDlg::TPagesDlg(QWidget *parent)
+    : QDialog(parent),
+      OpenPictureDialog1{FileDialog::Kind::Open, QStringLiteral("画像の選択"), QStringLiteral("ビットマップ (*.bmp)"),
+                         {}, {}, true},
+      m_ui(new Ui::TPagesDlg)
 {
     m_ui->setupUi(this);
     Desktop::useFormFont(this);
     setFixedSize(size());
+    connect(m_ui->Button1, &QPushButton::clicked, this, guarded([this] { Button1Click(); }));
+    connect(m_ui->Button3, &QPushButton::clicked, this, guarded([this] { Button3Click(); }));
+    connect(m_ui->Button4, &QPushButton::clicked, this, guarded([this] { Button4Click(); }));
+    connect(m_ui->Button5, &QPushButton::clicked, this, guarded([this] { Button5Click(); }));
+    // The dialog is closing with the OK result when OK's work runs.
+    connect(this, &QDialog::accepted, this, guarded([this] { OKBtnClick(); }));
 }
 
 TPagesDlg::~TPagesDlg()
@@ -35,4 +48,37 @@ void TPagesDlg::setValues(const Values &values)
     m_ui->set1_2->setText(values.imageFile);
     m_ui->set2_1->setText(values.foreColour);
     m_ui->set2_2->setText(values.backColour);
+}
+
+// The chosen folder and one separator, even after a root's own.
+void TPagesDlg::Button1Click()
+{
+    if (const std::optional<QString> folder = dialogs().chooseFolder(QStringLiteral("フォルダの選択")))
+        m_ui->set1_1->setText(*folder + QDir::separator());
+}
+
+void TPagesDlg::Button3Click()
+{
+    if (const std::optional<QString> picture = runFileDialog(OpenPictureDialog1))
+        m_ui->set1_2->setText(*picture);
+}
+
+void TPagesDlg::Button4Click()
+{
+    if (const std::optional<ColourValue> colour = runColourDialog(ColorDialog1))
+        m_ui->set2_1->setText(colourText(*colour));
+}
+
+void TPagesDlg::Button5Click()
+{
+    if (const std::optional<ColourValue> colour = runColourDialog(ColorDialog1))
+        m_ui->set2_2->setText(colourText(*colour));
+}
+
+void TPagesDlg::OKBtnClick()
+{
+    const Values stored = values();
+    Preferences::writeEnvironment(stored.saveOpenFolder, stored.imageFile, stored.foreColour, stored.backColour);
+    if (m_applyEnvironment)
+        m_applyEnvironment();
 }

@@ -4,9 +4,10 @@
 // (desktop/QtDialogs) are installed at start; without them every question is
 // answered as if cancelled.
 
+#include "ColourText.h"
+
 #include <QList>
 #include <QString>
-#include <QtGlobal>
 #include <optional>
 
 enum class WarningButton { Yes, No, Cancel };
@@ -22,9 +23,6 @@ struct FileDialog
     QString fileName;      // proposed at the next use; a wildcard name opens its folder
     bool preview = false;  // a picture dialog: shows the picture of the file under the cursor
 };
-
-// A colour as the system stores it: 0x00BBGGRR.
-using ColourValue = quint32;
 
 // A colour chooser that opens on the colour last confirmed in it (black
 // before the first use).

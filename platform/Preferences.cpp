@@ -36,6 +36,16 @@ Preferences Preferences::read()
     return p;
 }
 
+void Preferences::writeEnvironment(const QString &saveOpenFolder, const QString &imageFile,
+                                   const QString &foreColour, const QString &backColour)
+{
+    const QString file = filePath();
+    ProfileFile::write(file, Directory, QStringLiteral("SaveOpen"), saveOpenFolder);
+    ProfileFile::write(file, Directory, QStringLiteral("Image"), imageFile);
+    ProfileFile::write(file, TextEditor, QStringLiteral("Fore"), foreColour);
+    ProfileFile::write(file, TextEditor, QStringLiteral("Back"), backColour);
+}
+
 void Preferences::writeRegistered(const QStringList &five)
 {
     const QString file = filePath();

@@ -21,4 +21,9 @@ struct Preferences
     // Toroku/No1 .. No5, in order; a failing write stops with the keys
     // before it written.
     static void writeRegistered(const QStringList &five);
+
+    // Directory/SaveOpen, Directory/Image, TextEditor/Fore, TextEditor/Back,
+    // in order, exactly as given; a failing write stops likewise.
+    static void writeEnvironment(const QString &saveOpenFolder, const QString &imageFile,
+                                 const QString &foreColour, const QString &backColour);
 };

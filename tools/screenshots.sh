@@ -116,6 +116,16 @@ rm /tmp/picture.wmf
 xdotool key Escape; sleep 0.4
 xdotool windowfocus --sync "$wid"
 
+# The environment dialog, both pages.
+xdotool key alt+e; sleep 0.4; xdotool key p; sleep 0.4; xdotool key f; sleep 0.8
+environment=$(xdotool search --onlyvisible --name '^環境設定$' | head -n1)
+import -window "$environment" "$root/docs/environment-folders.png"
+xdotool windowfocus --sync "$environment"
+xdotool key ctrl+Tab; sleep 0.5
+import -window "$environment" "$root/docs/environment-editor.png"
+xdotool key Escape; sleep 0.4
+xdotool windowfocus --sync "$wid"
+
 # The detailed settings window, a few rows down.
 xdotool key F10; sleep 0.8
 settings=$(xdotool search --onlyvisible --name '^詳細設定$' | head -n1)
