@@ -7,6 +7,7 @@
 #include "accessories/ClockTab.h"
 #include "app/VorzoDazoradMain.h"
 #include "app/Windows.h"
+#include "stage/Stage.h"
 #include "desktop/Desktop.h"
 #include "platform/Clock.h"
 
@@ -38,7 +39,8 @@ int main(int argc, char *argv[])
     Desktop::install(app);
     QDir::setCurrent(QStringLiteral(VORZO_DIST_DIR)); // where the program finds Setting.cfg
 
-    createWindows();
+    Stage stage;
+    createWindows(stage);
     Vorzo->show();
     Vorzo->findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(TVorzo::ClockPage);
     QApplication::processEvents();

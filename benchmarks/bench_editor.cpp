@@ -7,6 +7,7 @@
 #include "accessories/TextSearch.h"
 #include "accessories/VorzoEdit.h"
 #include "app/Windows.h"
+#include "stage/Stage.h"
 #include "desktop/Desktop.h"
 #include "platform/ShiftJis.h"
 
@@ -74,7 +75,8 @@ int main(int argc, char *argv[])
     volatile qsizetype size = 0;
     report("reading the file alone", 5, medianMicroseconds(5, [&] { size = EditorFile::read(dialogs.file).size(); }));
 
-    createWindows();
+    Stage stage;
+    createWindows(stage);
     EditForm->show();
     auto *edit = EditForm->findChild<QPlainTextEdit *>(QStringLiteral("MainEdit"));
     QAction *open = EditForm->findChild<QAction *>(QStringLiteral("Open1"));
