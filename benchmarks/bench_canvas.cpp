@@ -3,6 +3,7 @@
 // widget (offscreen), from the event to the picture redrawn.
 
 #include "Median.h"
+#include "Offscreen.h"
 
 #include "app/VorzoDazoradMain.h"
 #include "app/Windows.h"
@@ -19,10 +20,7 @@
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Desktop::install(app);
-    QDir::setCurrent(QStringLiteral(VORZO_DIST_DIR)); // where the program finds Setting.cfg
+    const auto app = offscreenApplication(argc, argv);
     Stage stage;
     createWindows(stage);
     Vorzo->show();

@@ -3,6 +3,7 @@
 // date changes too.
 
 #include "Median.h"
+#include "Offscreen.h"
 
 #include "accessories/ClockTab.h"
 #include "app/VorzoDazoradMain.h"
@@ -34,10 +35,7 @@ private:
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Desktop::install(app);
-    QDir::setCurrent(QStringLiteral(VORZO_DIST_DIR)); // where the program finds Setting.cfg
+    const auto app = offscreenApplication(argc, argv);
 
     Stage stage;
     createWindows(stage);

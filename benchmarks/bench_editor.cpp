@@ -2,6 +2,7 @@
 // F3 finding a match near its end; the search alone for comparison.
 
 #include "Median.h"
+#include "Offscreen.h"
 
 #include "accessories/EditorFile.h"
 #include "accessories/TextSearch.h"
@@ -56,10 +57,7 @@ QByteArray tenMegabytes()
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Desktop::install(app);
-    QDir::setCurrent(QStringLiteral(VORZO_DIST_DIR));
+    const auto app = offscreenApplication(argc, argv);
 
     BenchDialogs dialogs;
     setDialogs(&dialogs);

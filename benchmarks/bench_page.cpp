@@ -2,6 +2,7 @@
 // whole F7 through the real main window (offscreen).
 
 #include "Median.h"
+#include "Offscreen.h"
 
 #include "app/VorzoDazoradMain.h"
 #include "app/Windows.h"
@@ -17,10 +18,7 @@
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Desktop::install(app);
-    QDir::setCurrent(QStringLiteral(VORZO_DIST_DIR)); // where the program finds Setting.cfg
+    const auto app = offscreenApplication(argc, argv);
 
     StageMap map;
     for (int i = 0; i < StageMap::Cells; ++i)
