@@ -40,7 +40,8 @@ int main(int argc, char *argv[])
     auto *canvas = Vorzo->findChild<MapCanvas *>(QStringLiteral("maincan"));
     int step = 0;
     report("movement event during a left drag", runs, medianMicroseconds(runs, [&] {
-        const QPointF at((step++ * 7) % 320, (step * 13) % 320);
+        const QPointF at((step * 7) % 320, (step * 13) % 320);
+        ++step;
         QMouseEvent move(QEvent::MouseMove, at, canvas->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
                          Qt::NoModifier);
         QApplication::sendEvent(canvas, &move);
