@@ -79,7 +79,7 @@ QString findingText(const StageFinding &finding)
     case Kind::UnknownKey:
         return text(Id::UnknownKey).arg(key);
     case Kind::RepeatedKey:
-        return text(Id::RepeatedKey).arg(key).arg(finding.value);
+        return text(Id::RepeatedKey).arg(key, QString::number(finding.value));
     case Kind::ZeroByte:
         return text(Id::ZeroByte);
     case Kind::MissingKey:

@@ -14,6 +14,8 @@
 
 #include <QMap>
 
+#include <algorithm>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = Fuzz::bytes(data, size);
