@@ -39,6 +39,8 @@ done
 [ "$(readlink "$prefix/bin/vorzo-stage")" = "../$folder/vorzo-stage" ] || fail "bin/vorzo-stage is not the program folder's"
 
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
+grep -qx "Exec=\"$prefix/bin/vorzodazorad\" %f" "$prefix/share/applications/$id.desktop" \
+    || fail "the entry does not run the installed launcher"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
 grep -qx 'application/x-vorzo-stage:\*\.kwt' "$prefix/share/mime/globs" || fail "*.kwt is not a known file type"
 grep -qx "application/x-vorzo-stage=$id.desktop;" "$prefix/share/applications/mimeinfo.cache" \
