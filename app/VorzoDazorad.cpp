@@ -1,5 +1,6 @@
 // The program: the start sequence and nothing else.
 
+#include "StartStage.h"
 #include "Windows.h"
 #include "VorzoDazoradMain.h"
 #include "accessories/Emblem.h"
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(Vorzo, &TVorzo::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     Vorzo->show();
+    openStageGivenAtStart(QApplication::arguments(), *Vorzo);
     const int result = QApplication::exec();
 
     destroyWindows();

@@ -26,11 +26,20 @@ void StageCommands::New1Click()
 
 void StageCommands::Open1Click()
 {
-    const std::optional<QString> chosen = runFileDialog(MainOpen);
-    if (!chosen)
-        return;
-    const QString base = StageFiles::baseOf(*chosen);
-    StageFiles::readMap(*chosen, m_stage.map());
+    if (const std::optional<QString> chosen = runFileDialog(MainOpen))
+        open(*chosen);
+}
+
+void StageCommands::openStage(const QString &path)
+{
+    MainOpen.fileName = path;
+    open(path);
+}
+
+void StageCommands::open(const QString &path)
+{
+    const QString base = StageFiles::baseOf(path);
+    StageFiles::readMap(path, m_stage.map());
     m_stage.settings().replace(StageFiles::readSettings(StageFiles::settingsPathOf(base)));
     m_showFromStart();
     m_stage.setProjectName(base);

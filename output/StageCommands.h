@@ -18,6 +18,10 @@ public:
 
     void New1Click();
     void Open1Click();
+    // Opens the map file `path` (a full path) and the settings file beside
+    // it exactly as if `path` had been chosen in MainOpen, which then
+    // proposes it.
+    void openStage(const QString &path);
     void SaveAs1Click(); // map and settings
     void SaveAs2Click(); // map, settings and page
     void N22Click();     // overwrite map and settings
@@ -28,6 +32,7 @@ public:
     FileDialog MainSave;
 
 private:
+    void open(const QString &path);
     void saveAs(bool withPage);
     void overwrite(bool withPage);
 

@@ -66,10 +66,19 @@ void readMap(const QString &path, StageMap &map)
 
 SettingsList readSettings(const QString &path)
 {
+    return settingsFromText(readSettingsText(path));
+}
+
+QByteArray readSettingsText(const QString &path)
+{
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw VorzoError::cannotOpen(path);
-    QByteArray text = file.readAll();
+    return file.readAll();
+}
+
+SettingsList settingsFromText(QByteArray text)
+{
     if (const qsizetype zero = text.indexOf('\0'); zero >= 0)
         text.truncate(zero);
     return SettingsList(TextLines::split(text));

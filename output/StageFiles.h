@@ -32,6 +32,9 @@ void readMap(const QString &path, StageMap &map);
 
 // Every line a list entry, in the file's order; a zero byte ends the text.
 SettingsList readSettings(const QString &path);
+// The same in two steps: the file's bytes as they are, and the list they give.
+QByteArray readSettingsText(const QString &path);
+SettingsList settingsFromText(QByteArray text);
 
 // Refuses, before anything is written, a map path that is also the path of
 // its settings file (or, with the page, of its page file).

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTest>
 
+Q_DECLARE_METATYPE(ViewOrigin)
+
 class TestCanvas : public QObject
 {
     Q_OBJECT
@@ -17,6 +19,8 @@ private slots:
     void tilesAreCopiedFromTheirSquares();
     void squaresOutsideThePictureKeepTheBackground();
     void aPictureThatIsNotABitmapStopsAtTheFirstTile();
+    void theWholeStageIsDrawnAsTheCanvasDrawsItsView_data();
+    void theWholeStageIsDrawnAsTheCanvasDrawsItsView();
     void builtInPicture();
     void suppliedFileIsTheBuiltInPicture();
 
@@ -111,6 +115,43 @@ void TestCanvas::aPictureThatIsNotABitmapStopsAtTheFirstTile()
     }
     for (QPoint p : {QPoint(32, 5), QPoint(5, 32), QPoint(140, 140), QPoint(319, 319)})
         QCOMPARE(picture.pixel(p), qRgb(0, 255, 255));
+}
+
+void TestCanvas::theWholeStageIsDrawnAsTheCanvasDrawsItsView_data()
+{
+    QTest::addColumn<ViewOrigin>("origin");
+    QTest::newRow("the first view") << ViewOrigin{0, 0};
+    QTest::newRow("the last view") << ViewOrigin{170, 20};
+    QTest::newRow("in between") << ViewOrigin{93, 7};
+}
+
+void TestCanvas::theWholeStageIsDrawnAsTheCanvasDrawsItsView()
+{
+    QFETCH(ViewOrigin, origin);
+    StageMap map;
+    for (int i = 0; i < StageMap::Cells; ++i)
+        map.setIndex(i, CellCode(i % 7 == 0 ? EmptyCell : (i * 37) % 256)); // foreign codes too
+    const PatternImage pattern = PatternImage::builtIn();
+    QImage view = canvas();
+    RedrawCanvas(view, map, origin, pattern.tiles());
+
+    for (bool grid : {true, false}) {
+        const QImage stage = DrawStage(map, pattern.tiles(), grid);
+        QCOMPARE(stage.size(), QSize(5760, 960));
+        const QImage part = stage.copy(origin.column * 32, origin.row * 32, 320, 320);
+        for (int y = 0; y < 320; ++y) {
+            for (int x = 0; x < 320; ++x) {
+                // The view has no line on its own first column and row; the
+                // stage has one there unless it is the stage's first.
+                const bool viewLine = (x % 32 == 0 && x > 0) || (y % 32 == 0 && y > 0);
+                const bool stageLine = grid && ((x % 32 == 0 && origin.column + x > 0) || (y % 32 == 0 && origin.row + y > 0));
+                if (viewLine == stageLine)
+                    QCOMPARE(part.pixel(x, y), view.pixel(x, y));
+                else if (stageLine)
+                    QCOMPARE(part.pixel(x, y), qRgb(255, 255, 0));
+            }
+        }
+    }
 }
 
 void TestCanvas::builtInPicture()

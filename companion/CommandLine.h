@@ -1,0 +1,31 @@
+#pragma once
+// What vorzo-stage was asked to do: the command, the stage and the options.
+
+#include <QString>
+#include <QStringList>
+
+struct CommandLine
+{
+    enum class Command { Help, Version, Page, Render, Check };
+    Command command = Command::Help;
+    QString stage;   // the map file
+    QString output;  // -o
+    QString before;  // --before
+    QString after;   // --after
+    QString picture; // --picture
+    bool grid = false;
+    bool json = false;
+    int scale = 1;
+
+    static constexpr int MaxScale = 4;
+
+    // Wrong usage: the message says what is wrong.
+    struct Misuse
+    {
+        QString message;
+    };
+
+    // `arguments` without the program's name. "--help" anywhere asks for
+    // the help; "--" ends the options. Throws Misuse.
+    static CommandLine parse(const QStringList &arguments);
+};

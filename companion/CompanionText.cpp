@@ -1,0 +1,171 @@
+#include "CompanionText.h"
+
+#include <QRegularExpression>
+
+#include <iterator>
+#include <utility>
+
+namespace CompanionText {
+namespace {
+
+Language chosen = Language::Japanese;
+
+struct Pair
+{
+    Id id;
+    const char *japanese;
+    const char *english;
+};
+
+// In the order of Id.
+constexpr Pair Texts[] = {
+    {Id::Help,
+     "使い方: vorzo-stage <コマンド> ステージ.kwt [オプション]\n"
+     "\n"
+     "ぼるぞクリエイターのステージ (マップファイル .kwt と、同じ名前の詳細設定ファイル\n"
+     ".kwp) を、画面を開かずに扱います。\n"
+     "\n"
+     "コマンド:\n"
+     "  page ステージ.kwt [-o ページ.htm] [--before ファイル] [--after ファイル]\n"
+     "      エディタの F7 と同じ HTML ページを作ります。-o がなければ標準出力へ。\n"
+     "      --before, --after  前につくデータ・後につくデータを Shift-JIS のファイルから\n"
+     "                         取ります (指定がなければ既定のもの)\n"
+     "  render ステージ.kwt -o 画像.png [--picture ビットマップ.bmp] [--grid] [--scale N]\n"
+     "      ステージ全体 (180 × 30 マス、5,760 × 960 ピクセル) を、キャンバスと同じ絵で\n"
+     "      PNG 画像にします。\n"
+     "      --picture  マスの絵を取る画像 (指定がなければ内蔵の画像)\n"
+     "      --grid     キャンバスの黄色い線を引きます\n"
+     "      --scale N  N 倍 (1～4) に拡大します\n"
+     "  check ステージ.kwt [--json]\n"
+     "      エディタやゲームが戸惑うところを、場所とともに 1 行に 1 つずつ示します。\n"
+     "      --json     JSON で出力します\n"
+     "  --help       この説明\n"
+     "  --version    版\n"
+     "\n"
+     "終了コード: 0 成功 (check では何も見つからなかった)、1 見つかった・失敗した、\n"
+     "2 使い方の誤り\n",
+     "Usage: vorzo-stage <command> STAGE.kwt [options]\n"
+     "\n"
+     "Works on a VorzoDazorad stage (the map file .kwt and the settings file .kwp of\n"
+     "the same name) without opening a window.\n"
+     "\n"
+     "Commands:\n"
+     "  page STAGE.kwt [-o PAGE.htm] [--before FILE] [--after FILE]\n"
+     "      The HTML page the editor's F7 makes; to standard output without -o.\n"
+     "      --before, --after  the head and tail templates from Shift-JIS files\n"
+     "                         (the default ones otherwise)\n"
+     "  render STAGE.kwt -o PICTURE.png [--picture BITMAP.bmp] [--grid] [--scale N]\n"
+     "      The whole stage (180 x 30 cells, 5,760 x 960 pixels) as a PNG picture,\n"
+     "      every cell drawn as the editor's canvas draws it.\n"
+     "      --picture  the picture the cells are taken from (the built-in one\n"
+     "                 otherwise)\n"
+     "      --grid     the canvas's yellow lines\n"
+     "      --scale N  enlarged N times (1 to 4)\n"
+     "  check STAGE.kwt [--json]\n"
+     "      Whatever would surprise the editor or the game, one line each with its\n"
+     "      place.\n"
+     "      --json     as JSON\n"
+     "  --help       this text\n"
+     "  --version    the version\n"
+     "\n"
+     "Exit status: 0 success (check: nothing found), 1 something found or failed,\n"
+     "2 wrong usage\n"},
+    {Id::SeeHelp, "詳しくは vorzo-stage --help", "see vorzo-stage --help"},
+    {Id::NoCommand, "コマンドがありません", "no command given"},
+    {Id::UnknownCommand, "不明なコマンドです: %1", "unknown command: %1"},
+    {Id::NoStage, "ステージのマップファイル (.kwt) を指定してください", "no stage map file (.kwt) given"},
+    {Id::ExtraArgument, "余分な引数です: %1", "unexpected argument: %1"},
+    {Id::UnknownOption, "%2 コマンドに %1 というオプションはありません", "the %2 command has no option %1"},
+    {Id::NoValue, "%1 オプションには値が要ります", "option %1 needs a value"},
+    {Id::RepeatedOption, "%1 オプションが 2 回以上あります", "option %1 is given more than once"},
+    {Id::BadScale, "--scale は 1 から 4 までの整数です: %1", "--scale takes a whole number from 1 to 4: %1"},
+    {Id::NoOutput, "render には -o 画像.png が要ります", "render needs -o PICTURE.png"},
+    {Id::NotPng, "画像は PNG で書きます。-o には .png で終わる名前を指定してください: %1",
+     "the picture is written as PNG: give -o a name ending in .png: %1"},
+    {Id::OutputIsInput, "出力先 %1 は読み込むファイルの 1 つです。上書きしません",
+     "the output %1 is one of the files read; it is not overwritten"},
+    {Id::StandardOutput, "標準出力", "standard output"},
+    {Id::CannotRun, "%1 を実行できません", "cannot run %1"},
+    {Id::MapShort, "マップファイルが %1 バイトしかありません (5,400 バイトに足りないぶんのマスは空白になります)",
+     "the map file has only %1 bytes (5,400 expected; the cells beyond stay empty)"},
+    {Id::MapLong, "マップファイルが %1 バイトあります (5,400 バイトを超えるぶんは読まれません)",
+     "the map file has %1 bytes (5,400 expected; the bytes beyond are ignored)"},
+    {Id::ForeignCode, "X %1, Y %2: コード %3 は 0～64 でも 99 でもありません",
+     "X %1, Y %2: code %3 is neither 0-64 nor 99"},
+    {Id::InvalidByte, "バイト 0x%1 はコードページ 932 の文字になりません", "byte 0x%1 is not code page 932 text"},
+    {Id::NoEquals, "「=」がありません", "no \"=\" in the line"},
+    {Id::UnknownKey, "キー %1 は既定の 71 個にありません", "key %1 is not one of the 71 defaults"},
+    {Id::RepeatedKey, "キー %1 は %2 行目にもあります (最初の値が使われます)",
+     "key %1 repeats line %2 (the first value counts)"},
+    {Id::ZeroByte, "ゼロのバイトがあり、ここから先は読まれません", "a zero byte: nothing from here on is read"},
+    {Id::MissingKey, "キー %1 がありません", "key %1 is missing"},
+};
+
+// The system's messages the companion passes on; %1 stands for a name.
+constexpr std::pair<const char *, const char *> SystemMessages[] = {
+    {"ファイル %1 は開けません", "cannot open file %1"},
+    {"ファイル %1 を作成できません", "cannot create file %1"},
+    {"%1 に書き込めません", "cannot write to %1"},
+    {"ビットマップを持っている時のみイメージの変更が可能です",
+     "the cells can only be drawn from a bitmap, and the picture is not one"},
+    {"拡張子 .%1 の画像形式は処理できません", "pictures of the extension .%1 cannot be read"},
+    {"ビットマップイメージが不正です", "the bitmap is not valid"},
+    {"アイコンイメージが不正です", "the icon is not valid"},
+    {"メタファイルが不正です", "the metafile is not valid"},
+};
+
+constexpr bool inOrderOfId()
+{
+    for (size_t i = 0; i < std::size(Texts); ++i) {
+        if (size_t(Texts[i].id) != i)
+            return false;
+    }
+    return std::size(Texts) == size_t(Id::MissingKey) + 1;
+}
+static_assert(inOrderOfId(), "one pair for every text, in the order of Id");
+
+} // namespace
+
+Language languageOf(const QByteArray &lcAll, const QByteArray &lcMessages, const QByteArray &lang)
+{
+    for (const QByteArray &setting : {lcAll, lcMessages, lang}) {
+        if (!setting.isEmpty())
+            return setting.startsWith("ja") ? Language::Japanese : Language::English;
+    }
+    return Language::Japanese;
+}
+
+Language languageFromEnvironment()
+{
+    return languageOf(qgetenv("LC_ALL"), qgetenv("LC_MESSAGES"), qgetenv("LANG"));
+}
+
+void setLanguage(Language language)
+{
+    chosen = language;
+}
+
+QString text(Id id)
+{
+    const Pair &pair = Texts[int(id)];
+    return QString::fromUtf8(chosen == Language::Japanese ? pair.japanese : pair.english);
+}
+
+QString systemMessage(const QString &japanese)
+{
+    if (chosen == Language::Japanese)
+        return japanese;
+    for (const auto &[pattern, english] : SystemMessages) {
+        const QStringList parts = QString::fromUtf8(pattern).split(QStringLiteral("%1"));
+        QString expression = QRegularExpression::escape(parts.first());
+        if (parts.size() > 1)
+            expression += QStringLiteral("(.*)") + QRegularExpression::escape(parts.last());
+        const QRegularExpressionMatch match =
+            QRegularExpression(QRegularExpression::anchoredPattern(expression)).match(japanese);
+        if (match.hasMatch())
+            return parts.size() > 1 ? QString::fromUtf8(english).arg(match.captured(1)) : QString::fromUtf8(english);
+    }
+    return japanese;
+}
+
+} // namespace CompanionText

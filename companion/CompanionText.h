@@ -1,0 +1,54 @@
+#pragma once
+// Everything vorzo-stage says, in Japanese and in English side by side: the
+// help, the usage errors, the check's findings and the system's messages it
+// passes on. Japanese unless the locale names another language.
+
+#include <QString>
+
+namespace CompanionText {
+
+enum class Language { Japanese, English };
+
+// From LC_ALL, LC_MESSAGES and LANG, the first one set (the order in which
+// they take effect): Japanese when it starts with "ja" or when none is set,
+// English otherwise.
+Language languageOf(const QByteArray &lcAll, const QByteArray &lcMessages, const QByteArray &lang);
+Language languageFromEnvironment();
+
+void setLanguage(Language language);
+
+enum class Id {
+    Help,
+    SeeHelp,
+    NoCommand,
+    UnknownCommand,    // %1 the command
+    NoStage,
+    ExtraArgument,     // %1 the argument
+    UnknownOption,     // %1 the option, %2 the command
+    NoValue,           // %1 the option
+    RepeatedOption,    // %1 the option
+    BadScale,          // %1 the value
+    NoOutput,
+    NotPng,            // %1 the name
+    OutputIsInput,     // %1 the name
+    StandardOutput,
+    CannotRun,         // %1 the program
+    MapShort,          // %1 the size
+    MapLong,           // %1 the size
+    ForeignCode,       // %1 X, %2 Y, %3 the code
+    InvalidByte,       // %1 the byte in hexadecimal
+    NoEquals,
+    UnknownKey,        // %1 the key
+    RepeatedKey,       // %1 the key, %2 the line of its first use
+    ZeroByte,
+    MissingKey,        // %1 the key
+};
+
+// The text in the language set.
+QString text(Id id);
+
+// A message of the system's (VorzoError) in the language set: the English
+// form of each message the companion can meet; any other as it is.
+QString systemMessage(const QString &japanese);
+
+} // namespace CompanionText

@@ -1,0 +1,67 @@
+#include "Run.h"
+
+#include "CompanionText.h"
+
+#include "platform/VorzoError.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+#include <sys/stat.h>
+
+using CompanionText::Id;
+using CompanionText::text;
+
+namespace Companion {
+namespace {
+
+void say(const QString &message)
+{
+    std::fprintf(stderr, "vorzo-stage: %s\n", message.toUtf8().constData());
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    struct stat first = {}, second = {};
+    return !a.isEmpty() && !b.isEmpty() && ::stat(QFile::encodeName(a).constData(), &first) == 0
+           && ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev
+           && first.st_ino == second.st_ino;
+}
+
+} // namespace
+
+int run(const std::function<int(const CommandLine &)> &command)
+{
+    CompanionText::setLanguage(CompanionText::languageFromEnvironment());
+    try {
+        return command(CommandLine::parse(QCoreApplication::arguments().mid(1)));
+    } catch (const CommandLine::Misuse &wrong) {
+        say(wrong.message);
+        say(text(Id::SeeHelp));
+        return WrongUsage;
+    } catch (const VorzoError &e) {
+        say(CompanionText::systemMessage(e.message()));
+        return Problem;
+    } catch (const std::exception &e) {
+        say(QString::fromLocal8Bit(e.what()));
+        return Problem;
+    }
+}
+
+void writeOut(const QByteArray &bytes)
+{
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
+        || std::fflush(stdout) != 0)
+        throw VorzoError::cannotWrite(text(Id::StandardOutput));
+}
+
+void refuseOutputOverInput(const QString &output, const QStringList &inputs)
+{
+    for (const QString &input : inputs) {
+        if (sameFile(output, input))
+            throw CommandLine::Misuse{text(Id::OutputIsInput).arg(output)};
+    }
+}
+
+} // namespace Companion

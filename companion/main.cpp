@@ -1,0 +1,187 @@
+// vorzo-stage: a stage's page, its check and its picture, from the command
+// line, without a display. It reads the stage with the editor's readers and
+// writes every file through the editor's safe save. It needs the core only;
+// a picture is drawn by vorzo-stage-render beside it, which it becomes.
+
+#include "CommandLine.h"
+#include "CompanionText.h"
+#include "Run.h"
+#include "StageCheck.h"
+
+#include "output/PageTemplates.h"
+#include "output/ParameterText.h"
+#include "output/StageFiles.h"
+#include "platform/ShiftJis.h"
+#include "platform/TextLines.h"
+#include "platform/VorzoError.h"
+#include "settings/SettingsList.h"
+#include "settings/SettingsParameterText.h"
+#include "stage/StageMap.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <unistd.h>
+
+using namespace Companion;
+using CompanionText::Id;
+using CompanionText::text;
+
+namespace {
+
+// A template file as the page takes it: as if pasted into its box, which
+// keeps every byte and ends every line with CR LF.
+QByteArray templateFrom(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        throw VorzoError::cannotOpen(path);
+    return TextLines::fromEditText(TextLines::toEditText(file.readAll()));
+}
+
+// The page F7 makes after the stage is opened in a newly started editor.
+int page(const CommandLine &line)
+{
+    const QString settingsPath = StageFiles::settingsPathOf(StageFiles::baseOf(line.stage));
+    refuseOutputOverInput(line.output, {line.stage, settingsPath, line.before, line.after});
+    StageMap map;
+    StageFiles::readMap(line.stage, map);
+    const SettingsList settings = StageFiles::readSettings(settingsPath);
+    const PageParts parts{line.before.isEmpty() ? defaultHeadTemplate() : templateFrom(line.before),
+                          MakeMapHTML(map), MakeSettingsHTML(settings),
+                          line.after.isEmpty() ? defaultTailTemplate() : templateFrom(line.after)};
+    if (line.output.isEmpty())
+        writeOut(parts.joined());
+    else
+        StageFiles::writePage(line.output, parts.joined());
+    return Success;
+}
+
+QString findingText(const StageFinding &finding)
+{
+    using Kind = StageFinding::Kind;
+    const QString key = ShiftJis::decode(finding.key);
+    switch (finding.kind) {
+    case Kind::MapSize:
+        return text(finding.value < StageMap::Cells ? Id::MapShort : Id::MapLong).arg(finding.value);
+    case Kind::ForeignCode:
+        return text(Id::ForeignCode).arg(finding.column).arg(finding.row).arg(finding.value);
+    case Kind::NoSettings:
+        return CompanionText::systemMessage(finding.message);
+    case Kind::InvalidByte:
+        return text(Id::InvalidByte).arg(QString::number(finding.value, 16).toUpper().rightJustified(2, QLatin1Char('0')));
+    case Kind::NoEquals:
+        return text(Id::NoEquals);
+    case Kind::UnknownKey:
+        return text(Id::UnknownKey).arg(key);
+    case Kind::RepeatedKey:
+        return text(Id::RepeatedKey).arg(key, QString::number(finding.value));
+    case Kind::ZeroByte:
+        return text(Id::ZeroByte);
+    case Kind::MissingKey:
+        return text(Id::MissingKey).arg(key);
+    }
+    return {};
+}
+
+// "file:line:byte: text", the parts that apply.
+QString findingLine(const StageFinding &finding)
+{
+    QString place = finding.file;
+    if (finding.line > 0)
+        place += QLatin1Char(':') + QString::number(finding.line);
+    if (finding.byte > 0)
+        place += QLatin1Char(':') + QString::number(finding.byte);
+    return place + QStringLiteral(": ") + findingText(finding);
+}
+
+QJsonObject findingObject(const StageFinding &finding)
+{
+    using Kind = StageFinding::Kind;
+    static const char *const kinds[] = {"map-size",    "foreign-code", "no-settings", "invalid-byte", "no-equals",
+                                        "unknown-key", "repeated-key", "zero-byte",   "missing-key"};
+    QJsonObject object{{QStringLiteral("kind"), QLatin1String(kinds[int(finding.kind)])},
+                       {QStringLiteral("file"), finding.file},
+                       {QStringLiteral("message"), findingText(finding)}};
+    if (finding.line > 0)
+        object.insert(QStringLiteral("line"), finding.line);
+    if (finding.byte > 0)
+        object.insert(QStringLiteral("byte"), finding.byte);
+    if (!finding.key.isEmpty())
+        object.insert(QStringLiteral("key"), ShiftJis::decode(finding.key));
+    switch (finding.kind) {
+    case Kind::MapSize:
+        object.insert(QStringLiteral("size"), finding.value);
+        break;
+    case Kind::ForeignCode:
+        object.insert(QStringLiteral("column"), finding.column);
+        object.insert(QStringLiteral("row"), finding.row);
+        object.insert(QStringLiteral("code"), finding.value);
+        break;
+    case Kind::InvalidByte:
+        object.insert(QStringLiteral("value"), finding.value);
+        break;
+    case Kind::RepeatedKey:
+        object.insert(QStringLiteral("first_line"), finding.value);
+        break;
+    default:
+        break;
+    }
+    return object;
+}
+
+int check(const CommandLine &line)
+{
+    const QList<StageFinding> findings = checkStage(line.stage);
+    QByteArray out;
+    if (line.json) {
+        QJsonArray array;
+        for (const StageFinding &finding : findings)
+            array.append(findingObject(finding));
+        out = QJsonDocument(QJsonObject{{QStringLiteral("stage"), line.stage}, {QStringLiteral("findings"), array}})
+                  .toJson(QJsonDocument::Indented);
+    } else {
+        for (const StageFinding &finding : findings)
+            out += findingLine(finding).toUtf8() + '\n';
+    }
+    writeOut(out);
+    return findings.isEmpty() ? Success : Problem;
+}
+
+// The drawing program beside this one, with the same arguments; returns
+// only when it cannot be started.
+int render(char *argv[])
+{
+    const QByteArray drawer = QFile::encodeName(QCoreApplication::applicationDirPath() + QStringLiteral("/vorzo-stage-render"));
+    argv[0] = const_cast<char *>(drawer.constData());
+    ::execv(drawer.constData(), argv);
+    throw VorzoError(text(Id::CannotRun).arg(QFile::decodeName(drawer)));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    return run([argv](const CommandLine &line) {
+        switch (line.command) {
+        case CommandLine::Command::Help:
+            writeOut(text(Id::Help).toUtf8());
+            return int(Success);
+        case CommandLine::Command::Version:
+            writeOut(QByteArrayLiteral("vorzo-stage " VORZO_VERSION "\n"));
+            return int(Success);
+        case CommandLine::Command::Page:
+            return page(line);
+        case CommandLine::Command::Check:
+            return check(line);
+        case CommandLine::Command::Render:
+            return render(argv);
+        }
+        return int(Problem);
+    });
+}

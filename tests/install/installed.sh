@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# The program as `cmake --install` puts it on a desktop, in a prefix of its
+# own: the layout, the desktop entry and metainfo as the desktop's own
+# validators see them, the stage file type, the companion run through bin/
+# from another folder, and the launcher under Xvfb: it opens a stage named
+# relative to the folder it was started in (the page then saved over the
+# project equals the companion's), shows the Open command's error for a
+# missing one, and, as a user who may not write the program folder, the test
+# play's first write fails with the error box while the program goes on.
+#
+#   installed.sh <build folder>
+set -euo pipefail
+build=$(readlink -f "$1")
+id=jp.example.soyokaze.VorzoDazorad
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+chmod 755 "$root"
+prefix=$root/prefix
+fail() { echo "FAIL: $*"; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >"$root/install.log" 2>&1 || { cat "$root/install.log"; fail "cmake --install"; }
+folder=lib/vorzodazorad
+for file in "$folder/VorzoDazorad" "$folder/vorzo-stage" "$folder/vorzo-stage-render" "$folder/Setting.cfg" \
+    "$folder/zuzodovi.bmp" "$folder/Projects/sample.kwt" "$folder/Projects/sample.kwp" "$folder/TestPlay/README.txt" \
+    bin/vorzodazorad bin/vorzo-stage "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
+    "share/mime/packages/$id.xml"; do
+    [ -e "$prefix/$file" ] || fail "$file is not installed"
+done
+# A PNG's width x height, from its header.
+png_size() {
+    [ "$(head -c 8 "$1" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || { echo "no PNG"; return; }
+    od -An -tu1 -j16 -N8 "$1" | awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4 "x" $5 * 16777216 + $6 * 65536 + $7 * 256 + $8 }'
+}
+for side in 16 32 48 64 128 256; do
+    [ "$(png_size "$prefix/share/icons/hicolor/${side}x${side}/apps/vorzodazorad.png")" = "${side}x${side}" ] \
+        || fail "no $side x $side icon"
+done
+[ -x "$prefix/bin/vorzodazorad" ] || fail "the launcher cannot be run"
+[ "$(readlink "$prefix/bin/vorzo-stage")" = "../$folder/vorzo-stage" ] || fail "bin/vorzo-stage is not the program folder's"
+
+desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
+grep -qx "Exec=\"$prefix/bin/vorzodazorad\" %f" "$prefix/share/applications/$id.desktop" \
+    || fail "the entry does not run the installed launcher"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
+grep -qx 'application/x-vorzo-stage:\*\.kwt' "$prefix/share/mime/globs" || fail "*.kwt is not a known file type"
+grep -qx "application/x-vorzo-stage=$id.desktop;" "$prefix/share/applications/mimeinfo.cache" \
+    || fail "the entry does not open stage files"
+
+# The companion, through bin/, from a folder of the user's.
+home=$root/home
+mkdir -p "$home/stages"
+cp "$prefix/$folder/Projects/sample.kwt" "$prefix/$folder/Projects/sample.kwp" "$home/stages/"
+cd "$home"
+"$prefix/bin/vorzo-stage" check stages/sample.kwt || fail "the sample stage does not pass its check"
+"$prefix/bin/vorzo-stage" render stages/sample.kwt -o sample.png || fail "render"
+[ "$(png_size sample.png)" = 5760x960 ] || fail "render wrote $(png_size sample.png)"
+"$prefix/bin/vorzo-stage" page stages/sample.kwt -o expected.htm || fail "page"
+
+export QT_QPA_PLATFORM=xcb
+as_other_user=()
+[ "$(id -u)" -eq 0 ] && as_other_user=(runuser -u nobody --)
+xvfb-run -a -s "-ac -screen 0 1024x768x24" bash -s "$prefix" "${as_other_user[@]}" <<'SCRIPT'
+set -euo pipefail
+prefix=$1
+shift
+as_other_user=("$@")
+fail() { echo "FAIL: $*"; exit 1; }
+find_window() { # caption
+    for _ in $(seq 100); do
+        wid=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
+        if [ -n "$wid" ]; then echo "$wid"; return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+close() { # the main window's pid: Alt+F4, はい, and the program ends
+    xdotool key alt+F4
+    question=$(find_window "警告") || fail "closing did not ask"
+    xdotool windowfocus --sync "$question"
+    xdotool key Return
+    wait "$1" || fail "the program ended with $?"
+}
+
+# A stage named relative to this folder: opened at start, under its name.
+"$prefix/bin/vorzodazorad" stages/sample.kwt & pid=$!
+main=$(find_window "ぼるぞクリエイター") || fail "the main window did not show"
+sleep 0.5
+if xdotool search --onlyvisible --name '^VorzoDazorad$' >/dev/null 2>&1; then fail "opening the stage showed an error"; fi
+xdotool windowfocus --sync "$main"
+xdotool key F7; sleep 0.5
+xdotool key alt+s; sleep 0.4; xdotool key a; sleep 0.8   # マップと詳細設定とHTMLを上書き保存
+[ -f stages/sample.htm ] || fail "the stage given at start did not become the project"
+close $pid
+
+# A missing stage: the Open command's error box, and the editor stays.
+"$prefix/bin/vorzodazorad" none.kwt & pid=$!
+error=$(find_window "VorzoDazorad") || fail "a missing stage showed no error"
+xdotool windowfocus --sync "$error"; xdotool key Return; sleep 0.3
+kill -0 $pid || fail "the editor ended after the error"
+main=$(find_window "ぼるぞクリエイター")
+xdotool windowfocus --sync "$main"
+close $pid
+
+# A program folder the user may not write: the first write, the test play's
+# page, fails in the error box; the program goes on.
+if [ ${#as_other_user[@]} -gt 0 ]; then
+    "${as_other_user[@]}" "$prefix/bin/vorzodazorad" & pid=$!
+    main=$(find_window "ぼるぞクリエイター") || fail "the main window did not show for another user"
+    xdotool windowfocus --sync "$main"
+    xdotool key F9
+    error=$(find_window "VorzoDazorad") || fail "the test play's write into a folder not the user's failed silently"
+    xdotool windowfocus --sync "$error"; xdotool key Return; sleep 0.3
+    kill -0 $pid || fail "the editor ended after the error"
+    [ ! -e "$prefix/lib/vorzodazorad/TestPlay/TestPlay.htm" ] || fail "the page was written"
+    xdotool windowfocus --sync "$main"
+    close $pid
+fi
+SCRIPT
+cmp stages/sample.htm expected.htm || fail "the editor's page of the sample differs from vorzo-stage page"
+echo "installed: layout, validators, file type, companion and launcher as expected"
