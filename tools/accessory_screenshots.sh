@@ -6,7 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=xcb
-xvfb-run -a -s "-screen 0 1024x768x24" bash -s "$root" <<'SCRIPT'
+xvfb-run -a -s "-noreset -screen 0 1024x768x24" bash -s "$root" <<'SCRIPT'
 set -euo pipefail
 root=$1
 cd "$root/build/dist"

@@ -75,7 +75,7 @@ END {
     }
 }' "$work/art.txt" > "$work/steps"
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash -s "$root" "$work" <<'SCRIPT'
+xvfb-run -a -s "-noreset -screen 0 1024x768x24" bash -s "$root" "$work" <<'SCRIPT'
 set -euo pipefail
 root=$1 work=$2
 cd "$root/build/dist"

@@ -59,7 +59,9 @@ cd "$home"
 export QT_QPA_PLATFORM=xcb
 as_other_user=()
 [ "$(id -u)" -eq 0 ] && as_other_user=(runuser -u nobody --)
-xvfb-run -a -s "-ac -screen 0 1024x768x24" bash -s "$prefix" "${as_other_user[@]}" <<'SCRIPT'
+# -noreset: between one program's end and the next one's start the server
+# would reset, and refuse the next connection while it does.
+xvfb-run -a -s "-ac -noreset -screen 0 1024x768x24" bash -s "$prefix" "${as_other_user[@]}" <<'SCRIPT'
 set -euo pipefail
 prefix=$1
 shift
