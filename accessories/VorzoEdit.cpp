@@ -99,23 +99,37 @@ TEditForm::~TEditForm()
     delete m_ui;
 }
 
-void TEditForm::setUpToolBar()
+QList<TEditForm::ToolButton> TEditForm::toolButtons() const
 {
-    const struct { QAction *button; const char *icon; } buttons[] = {
+    return {
         {m_ui->ToolButton4, "document-new"}, {m_ui->ToolButton5, "document-open"},
         {m_ui->ToolButton7, "document-save-as"}, {m_ui->ToolButton6, "document-save"},
         {m_ui->ToolButton2, "edit-cut"}, {m_ui->ToolButton1, "edit-copy"}, {m_ui->ToolButton3, "edit-paste"},
     };
-    for (const auto &b : buttons) {
-        b.button->setIcon(EditorIcons::icon(QLatin1String(b.icon)));
-        m_ui->ToolBar1->widgetForAction(b.button)->setObjectName(b.button->objectName());
-    }
+}
+
+void TEditForm::setUpToolBar()
+{
+    for (const ToolButton &b : toolButtons())
+        m_ui->ToolBar1->widgetForAction(b.action)->setObjectName(b.action->objectName());
     auto *gap = new QFrame;
     gap->setObjectName(QStringLiteral("ToolButton8"));
     gap->setFrameShape(QFrame::VLine);
     gap->setFrameShadow(QFrame::Sunken);
     gap->setFixedWidth(8);
     m_ui->ToolBar1->insertWidget(m_ui->ToolButton2, gap);
+}
+
+void TEditForm::showEvent(QShowEvent *event)
+{
+    // The pictures come when the bar is first seen: looking them up in the
+    // desktop's icon theme would otherwise slow the program's start.
+    if (!m_iconsSet) {
+        for (const ToolButton &b : toolButtons())
+            b.action->setIcon(EditorIcons::icon(QLatin1String(b.icon)));
+        m_iconsSet = true;
+    }
+    QMainWindow::showEvent(event);
 }
 
 void TEditForm::setUpMainEdit()

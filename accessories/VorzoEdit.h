@@ -59,7 +59,17 @@ public:
     void ReplaceDialog1Find();
     void ReplaceDialog1Replace(bool all);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    // A tool-bar button and the name of its picture in the icon theme.
+    struct ToolButton
+    {
+        QAction *action;
+        const char *icon;
+    };
+    QList<ToolButton> toolButtons() const;
     void connectHandlers();
     void setUpToolBar();
     void setUpMainEdit();
@@ -72,6 +82,7 @@ private:
     QMenu *PopupMenu1;
     FindDialog *FindDialog1;
     ReplaceDialog *ReplaceDialog1;
+    bool m_iconsSet = false;
 };
 
 extern TEditForm *EditForm;
