@@ -205,22 +205,7 @@ QString decode(const QByteArray &bytes)
 
 bool equalIgnoringAsciiCase(const QByteArray &a, const QByteArray &b)
 {
-    if (a.size() != b.size())
-        return false;
-    auto fold = [](uchar c) { return (c >= 'a' && c <= 'z') ? uchar(c - 'a' + 'A') : c; };
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        const uchar x = uchar(a.at(i));
-        if (isLeadByte(x) && i + 1 < a.size()) {
-            // A double-byte character compares as it stands, trail byte included.
-            if (x != uchar(b.at(i)) || a.at(i + 1) != b.at(i + 1))
-                return false;
-            ++i;
-            continue;
-        }
-        if (fold(x) != fold(uchar(b.at(i))))
-            return false;
-    }
-    return true;
+    return a.size() == b.size() && foldAsciiCase(a) == foldAsciiCase(b);
 }
 
 QByteArray foldAsciiCase(const QByteArray &text)

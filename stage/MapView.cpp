@@ -17,13 +17,11 @@ constexpr int MoveButtonFontPixels = 11;
 MapView::MapView(const Controls &controls, const StageMap &map, PatternSource pattern, QObject *parent)
     : QObject(parent), m_controls(controls), m_map(map), m_pattern(std::move(pattern))
 {
-    // "←に10" fits its 41-pixel button with room at the edges at 11 pixels.
     for (const MoveButton &move : m_controls.moveButtons) {
+        // "←に10" fits its 41-pixel button with room at the edges at 11 pixels.
         QFont font = move.button->font();
         font.setPixelSize(MoveButtonFontPixels);
         move.button->setFont(font);
-    }
-    for (const MoveButton &move : m_controls.moveButtons) {
         connect(move.button, &QPushButton::clicked, this, guarded([this, move] {
             if (move.dc == 0 && move.dr == 0)
                 SetViewOrigin(0, 0);

@@ -78,17 +78,10 @@ END {
 xvfb-run -a -s "-noreset -screen 0 1024x768x24" bash -s "$root" "$work" <<'SCRIPT'
 set -euo pipefail
 root=$1 work=$2
+source "$root/tools/xwindow.sh"
 cd "$root/build/dist"
 ./VorzoDazorad & pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
-find_window() { # caption
-    for _ in $(seq 100); do
-        wid=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
-        if [ -n "$wid" ]; then echo "$wid"; return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
 main=$(find_window "ぼるぞクリエイター")
 xdotool windowfocus --sync "$main"
 eval "$(xdotool getwindowgeometry --shell "$main")"

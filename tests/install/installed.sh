@@ -11,6 +11,7 @@
 #   installed.sh <build folder>
 set -euo pipefail
 build=$(readlink -f "$1")
+helpers=$(cd "$(dirname "$0")/../../tools" && pwd)/xwindow.sh
 id=jp.example.soyokaze.VorzoDazorad
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
@@ -61,20 +62,13 @@ as_other_user=()
 [ "$(id -u)" -eq 0 ] && as_other_user=(runuser -u nobody --)
 # -noreset: between one program's end and the next one's start the server
 # would reset, and refuse the next connection while it does.
-xvfb-run -a -s "-ac -noreset -screen 0 1024x768x24" bash -s "$prefix" "${as_other_user[@]}" <<'SCRIPT'
+xvfb-run -a -s "-ac -noreset -screen 0 1024x768x24" bash -s "$prefix" "$helpers" "${as_other_user[@]}" <<'SCRIPT'
 set -euo pipefail
 prefix=$1
-shift
+source "$2"
+shift 2
 as_other_user=("$@")
 fail() { echo "FAIL: $*"; exit 1; }
-find_window() { # caption
-    for _ in $(seq 100); do
-        wid=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
-        if [ -n "$wid" ]; then echo "$wid"; return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
 close() { # the main window's pid: Alt+F4, はい, and the program ends
     xdotool key alt+F4
     question=$(find_window "警告") || fail "closing did not ask"

@@ -7,22 +7,15 @@ exe=$(readlink -f "$1")
 # A real window, whatever the test runner asks of the other tests.
 export QT_QPA_PLATFORM=xcb
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash -s "$exe" <<'SCRIPT'
+helpers=$(cd "$(dirname "$0")/../../tools" && pwd)/xwindow.sh
+xvfb-run -a -s "-screen 0 1024x768x24" bash -s "$exe" "$helpers" <<'SCRIPT'
 set -euo pipefail
 exe=$1
+source "$2"
 cd "$(dirname "$exe")"
 "$exe" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
-
-find_window() { # caption
-    for _ in $(seq 100); do
-        wid=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
-        if [ -n "$wid" ]; then echo "$wid"; return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
 
 main=$(find_window "ぼるぞクリエイター") || { echo "FAIL: the main window did not show"; exit 1; }
 xdotool windowfocus --sync "$main"
