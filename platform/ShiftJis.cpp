@@ -4,6 +4,7 @@
 #include <QList>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <vector>
 
 namespace ShiftJis {
@@ -143,9 +144,42 @@ QString unencodableMessage(char32_t character)
         .arg(QString::fromUcs4(&character, 1), hex);
 }
 
+namespace {
+
+// The first character of `text` that does not come back as it was from
+// `back`, its bytes decoded again: a substitute typed where no such byte
+// was (a NUL, a line break, half of a double-byte character).
+char32_t firstChanged(const QString &text, const QString &back)
+{
+    qsizetype i = 0;
+    const qsizetype common = std::min(text.size(), back.size());
+    while (i < common && text.at(i) == back.at(i))
+        ++i;
+    i = std::min(i, text.size() - 1); // the text is never empty here
+    if (i > 0 && text.at(i - 1).isHighSurrogate())
+        --i;
+    return QStringView(text).mid(i, 2).toUcs4().value(0);
+}
+
+QByteArray encodeUnchecked(const QString &normalised);
+
+} // namespace
+
 QByteArray encode(const QString &text)
 {
     const QString normalised = normalise(text);
+    QByteArray bytes = encodeUnchecked(normalised);
+    // Only what reads back as the text shown is written.
+    const QString back = decode(bytes);
+    if (back != normalised)
+        throw VorzoError(unencodableMessage(firstChanged(normalised, back)));
+    return bytes;
+}
+
+namespace {
+
+QByteArray encodeUnchecked(const QString &normalised)
+{
     QByteArray bytes;
     bytes.reserve(normalised.size() * 2);
     // ASCII and the bytes that did not decode go straight through; every run
@@ -173,6 +207,8 @@ QByteArray encode(const QString &text)
     return bytes;
 }
 
+} // namespace
+
 QString decode(const QByteArray &bytes)
 {
     const DecodeTables &tables = decodeTables();
@@ -195,8 +231,11 @@ QString decode(const QByteArray &bytes)
         if (const char16_t c = tables.pair[pairIndex(byte, trail)]) {
             text += QChar(c);
         } else {
+            // The trail byte shows as its own character where it has one
+            // ('@' in 0x85 0x40), so a substitute only ever stands for a
+            // byte that has no character at all.
             text += undecoded(byte);
-            text += undecoded(trail);
+            text += QChar(tables.single[trail]);
         }
         ++i;
     }

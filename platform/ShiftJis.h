@@ -11,15 +11,21 @@ namespace ShiftJis {
 // to the characters the code page holds.
 QString normalise(const QString &text);
 
-// Normalises, then encodes. A character the code page cannot hold throws
-// VorzoError naming the character: nothing lossy is ever produced.
+// Normalises, then encodes. The bytes are given only when they decode back
+// to exactly the normalised text; otherwise VorzoError names the first
+// character that would change: one the code page cannot hold, or a
+// substitute typed or pasted where it would become other bytes (a NUL, a
+// line break, half of a double-byte character). Substitutes that came from
+// decoding and stay where they were come back as their bytes.
 QByteArray encode(const QString &text);
 
 // Decodes a whole text, losslessly: encode(decode(b)) == b for every byte
 // string b. A byte that does not decode (0x80, 0xA0, 0xFD-0xFF, a lead byte
-// without its trail, the pair of an unassigned or duplicate code) becomes a
+// without its trail, the lead byte of an unassigned or duplicate pair, and
+// its trail byte where that has no character of its own) becomes a
 // private-use character of its own (U+F700 + the byte), shown as a visible
-// substitute, which encodes back to that byte.
+// substitute, which encodes back to that byte. Decoding never gives the
+// substitutes of bytes that are characters (U+F700-U+F77F, U+F7A1-U+F7DF).
 QString decode(const QByteArray &bytes);
 
 // The first byte of a double-byte character.

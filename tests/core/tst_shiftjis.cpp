@@ -17,6 +17,7 @@ private slots:
     void undecodableBytesAreKeptAndShown_data();
     void undecodableBytesAreKeptAndShown();
     void everyByteStringComesBackAsItWas();
+    void everyCharacterEncodedReadsBackAsItself();
 };
 
 void TestShiftJis::encodes_data()
@@ -55,6 +56,14 @@ void TestShiftJis::refusesWhatTheCodePageCannotHold_data()
     QTest::newRow("hangul after ascii") << QStringLiteral("abc한") << QStringLiteral("「한」(U+D55C)");
     QTest::newRow("emoji, a surrogate pair") << QStringLiteral("x\U0001F600y") << QStringLiteral("(U+1F600)");
     QTest::newRow("first of two is named") << QStringLiteral("é€") << QStringLiteral("「é」(U+00E9)");
+    // Substitutes typed or pasted where no such byte was: they would be
+    // written as other bytes than the text shows.
+    QTest::newRow("substitute of NUL") << QStringLiteral("Z\uF700Z") << QStringLiteral("(U+F700)");
+    QTest::newRow("substitutes of CR and LF") << QStringLiteral("A\uF70DB\uF70AC") << QStringLiteral("(U+F70D)");
+    QTest::newRow("a substitute pair that is あ") << QStringLiteral("\uF782\uF7A0") << QStringLiteral("(U+F782)");
+    QTest::newRow("a lone lead substitute before ア") << QStringLiteral("x\uF782ア") << QStringLiteral("(U+F782)");
+    QTest::newRow("substitute of a katakana byte") << QStringLiteral("\uF7B1") << QStringLiteral("(U+F7B1)");
+    QTest::newRow("a code that reads back as another") << QStringLiteral("\uF86F") << QStringLiteral("(U+F86F)");
 }
 
 void TestShiftJis::refusesWhatTheCodePageCannotHold()
@@ -98,11 +107,13 @@ void TestShiftJis::undecodableBytesAreKeptAndShown_data()
     QTest::newRow("a settings value") << QByteArray::fromHex("82ff80a0fd")
                                       << QString(b82) + bFF + b80 + bA0 + bFD;
     QTest::newRow("lead byte before a blank") << QByteArray("\x81 ", 2) << QString(b81) + " ";
-    QTest::newRow("unassigned pair") << QByteArray::fromHex("8540") << QString(QChar(0xF785)) + QChar(0xF740);
+    QTest::newRow("unassigned pair") << QByteArray::fromHex("8540") << QString(QChar(0xF785)) + "@";
+    QTest::newRow("unassigned pair, trail without a character") << QByteArray::fromHex("85a0")
+                                                                << QString(QChar(0xF785)) + bA0;
     // A duplicate code (the same character as IBM extension 0xFA5C) keeps
     // its own bytes rather than turning into the other code.
     QTest::newRow("NEC-selected IBM extension") << QByteArray::fromHex("ed40")
-                                               << QString(QChar(0xF7ED)) + QChar(0xF740);
+                                               << QString(QChar(0xF7ED)) + "@";
 }
 
 void TestShiftJis::undecodableBytesAreKeptAndShown()
@@ -132,6 +143,26 @@ void TestShiftJis::everyByteStringComesBackAsItWas()
                 QFAIL(qPrintable(QStringLiteral("%1 does not come back").arg(QString::fromLatin1(bytes.toHex()))));
         }
     }
+}
+
+void TestShiftJis::everyCharacterEncodedReadsBackAsItself()
+{
+    int refused = 0;
+    for (char32_t c = 1; c < 0x10000; ++c) {
+        if (QChar::isSurrogate(c))
+            continue;
+        const QString text = QString::fromUcs4(&c, 1);
+        QByteArray bytes;
+        try {
+            bytes = ShiftJis::encode(text);
+        } catch (const VorzoError &) {
+            ++refused;
+            continue;
+        }
+        if (ShiftJis::decode(bytes) != ShiftJis::normalise(text))
+            QFAIL(qPrintable(QStringLiteral("U+%1 is written as bytes that read back otherwise").arg(uint(c), 4, 16)));
+    }
+    QVERIFY(refused > 40000); // most of Unicode is not in the code page
 }
 
 QTEST_APPLESS_MAIN(TestShiftJis)
