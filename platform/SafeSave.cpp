@@ -5,7 +5,9 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,20 +40,90 @@ QFileDevice::Permissions newFilePermissions()
     return permissions;
 }
 
+bool writeAllAt(int fd, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+bool readAll(int fd, QByteArray &bytes)
+{
+    struct stat status{};
+    if (::fstat(fd, &status) != 0)
+        return false;
+    bytes.resize(qsizetype(status.st_size));
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pread(fd, bytes.data() + done, size_t(bytes.size() - done), off_t(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+// Writes the target itself, so that a failure at any step leaves its old
+// bytes exactly as they were: the new length is reserved first (a full disk
+// then refuses before the first byte changes), and the old bytes are kept
+// to be written back should a later step fail all the same (or the file
+// system cannot reserve).
 bool writeInPlace(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && writeWhole(file, bytes);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    QByteArray old;
+    const bool reserved = bytes.isEmpty() || ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(bytes.size())) == 0;
+    if ((!reserved && errno != EOPNOTSUPP) || !readAll(fd, old)) {
+        ::close(fd);
+        return false;
+    }
+    const bool written = writeAllAt(fd, bytes) && ::ftruncate(fd, off_t(bytes.size())) == 0 && ::fsync(fd) == 0;
+    if (!written) {
+        // The old bytes fitted before; their blocks are still the file's.
+        writeAllAt(fd, old);
+        (void)::ftruncate(fd, off_t(old.size()));
+        (void)::fsync(fd);
+    }
+    return ::close(fd) == 0 && written;
+}
+
+// Where the bytes of `path` really go: a symbolic link is followed to its
+// final target (which need not exist yet), so that the link stays a link.
+QString finalTarget(const QString &path)
+{
+    QString target = path;
+    for (int links = 0; links < 40; ++links) {
+        const QFileInfo info(target);
+        if (!info.isSymLink())
+            return target;
+        target = info.symLinkTarget();
+    }
+    return QString(); // a loop of links
 }
 
 } // namespace
 
-void saveFileSafely(const QString &path, const QByteArray &bytes, VorzoError (*failure)(const QString &path))
+void saveFileSafely(const QString &givenPath, const QByteArray &bytes, VorzoError (*failure)(const QString &path))
 {
+    // Messages name the file as the user gave it.
+    const QString path = finalTarget(givenPath);
+    if (path.isEmpty())
+        throw failure(givenPath);
     const QFileInfo target(path);
     const bool exists = target.exists();
     if (exists && (!target.isFile() || !target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner)))
-        throw failure(path);
+        throw failure(givenPath);
 
     // A short name of our own beside the target, so that any name that
     // could be created can also be saved again.
@@ -62,13 +134,13 @@ void saveFileSafely(const QString &path, const QByteArray &bytes, VorzoError (*f
         // disk) must not touch it.
         if (exists && !QFileInfo(target.absolutePath()).isWritable() && writeInPlace(path, bytes))
             return;
-        throw failure(path);
+        throw failure(givenPath);
     }
     if (!temporary.setPermissions(exists ? target.permissions() : newFilePermissions())
         || !writeWhole(temporary, bytes))
-        throw failure(path); // the temporary file removes itself
+        throw failure(givenPath); // the temporary file removes itself
     temporary.close();
     if (std::rename(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-        throw failure(path);
+        throw failure(givenPath);
     temporary.setAutoRemove(false);
 }

@@ -3,7 +3,10 @@
 // leaves the previous file as it was: the bytes go to a temporary file beside
 // the target, are flushed and synced, and only then renamed over it. Where
 // the folder does not let us create that temporary file but the target
-// itself is writable, the target is written in place instead.
+// itself is writable, the target is written in place instead, its old bytes
+// kept should that fail. A symbolic link is followed: its final target is
+// saved so, in its own folder, and the link stays a link (a dangling link
+// creates its target).
 
 #include <QByteArray>
 #include <QString>

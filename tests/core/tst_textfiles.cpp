@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <cstdlib>
 #include <sys/resource.h>
 
 using Lines = QList<QByteArray>;
@@ -29,6 +30,10 @@ private slots:
     void safeSaveRefusesReadOnlyTarget();
     void safeSaveKeepsPermissionsAndLongNames();
     void safeSaveWritesInPlaceWhereTheFolderIsClosed();
+    void safeSaveFollowsSymbolicLinks_data();
+    void safeSaveFollowsSymbolicLinks();
+    void safeSaveInPlaceKeepsOldBytesOnAFullDisk_data();
+    void safeSaveInPlaceKeepsOldBytesOnAFullDisk();
 };
 
 void TestTextFiles::splitsOnEveryLineEnd_data()
@@ -177,6 +182,93 @@ void TestTextFiles::safeSaveWritesInPlaceWhereTheFolderIsClosed()
     QVERIFY(*result);
     QCOMPARE(TestFiles::contents(writable), QByteArray("new"));
     QCOMPARE(TestFiles::contents(readOnly), QByteArray("kept"));
+}
+
+void TestTextFiles::safeSaveFollowsSymbolicLinks_data()
+{
+    QTest::addColumn<QStringList>("links"); // each names the next; the last names the real file
+    QTest::addColumn<bool>("realExists");
+    QTest::newRow("a link to another folder") << QStringList{"here/link.kwt", "../there/real.kwt"} << true;
+    QTest::newRow("a relative chain of two") << QStringList{"here/a.kwt", "b.kwt", "../there/real.kwt"} << true;
+    QTest::newRow("a dangling link creates its target") << QStringList{"here/link.kwt", "../there/real.kwt"}
+                                                         << false;
+}
+
+void TestTextFiles::safeSaveFollowsSymbolicLinks()
+{
+    QFETCH(QStringList, links);
+    QFETCH(bool, realExists);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("here")) && QDir(dir.path()).mkpath(QStringLiteral("there")));
+    const QString real = dir.filePath(QStringLiteral("there/real.kwt"));
+    if (realExists)
+        QVERIFY(TestFiles::put(real, "old"));
+    for (qsizetype i = 0; i + 1 < links.size(); ++i) {
+        const QString link = dir.filePath(i == 0 ? links.at(0) : QStringLiteral("here/") + links.at(i));
+        QVERIFY(QFile::link(links.at(i + 1), link));
+    }
+    const QString first = dir.filePath(links.at(0));
+    saveFileSafely(first, "new");
+    QVERIFY(QFileInfo(first).isSymLink());
+    QCOMPARE(TestFiles::contents(real), QByteArray("new"));
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("there"))).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("real.kwt")});
+}
+
+void TestTextFiles::safeSaveInPlaceKeepsOldBytesOnAFullDisk_data()
+{
+    QTest::addColumn<int>("oldSize");
+    QTest::addColumn<int>("newSize");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("a longer page than the disk holds") << 12827 << 20000 << false;
+    QTest::newRow("a much longer one") << 21 << 40000 << false;
+    QTest::newRow("a shorter one fits and is cut to length") << 12827 << 5000 << true;
+}
+
+void TestTextFiles::safeSaveInPlaceKeepsOldBytesOnAFullDisk()
+{
+    // A folder closed to us, on a file system with no room left: the file
+    // is written in place, and what does not fit never touches it.
+    QFETCH(int, oldSize);
+    QFETCH(int, newSize);
+    QFETCH(bool, saved);
+    if (!Unprivileged::isPrivileged())
+        QSKIP("making a small file system needs privileges");
+    QTemporaryDir dir;
+    const QByteArray mountPoint = QFile::encodeName(dir.path());
+    const QByteArray command = "mount -t tmpfs -o size=64k tmpfs '" + mountPoint + "' 2>/dev/null";
+    if (std::system(command.constData()) != 0)
+        QSKIP("no tmpfs can be mounted here");
+    struct Unmount {
+        QByteArray point;
+        ~Unmount() { std::system(("umount '" + point + "'").constData()); }
+    } unmount{mountPoint};
+    const QString folder = dir.filePath(QStringLiteral("closed"));
+    QVERIFY(QDir().mkdir(folder));
+    const QString path = folder + QStringLiteral("/s.htm");
+    QByteArray old(oldSize, 'o');
+    old.back() = '!';
+    QVERIFY(TestFiles::put(path, old) && Unprivileged::giveAway(path));
+    {
+        QFile filler(dir.filePath(QStringLiteral("filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'f');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+    const QByteArray page(newSize, 'n');
+    const std::optional<bool> result = Unprivileged::run([&] {
+        try {
+            saveFileSafely(path, page);
+        } catch (const VorzoError &) {
+            return false;
+        }
+        return true;
+    });
+    if (!result)
+        QSKIP("running with privileges that cannot be dropped: file permissions would not apply");
+    QCOMPARE(*result, saved);
+    QCOMPARE(TestFiles::contents(path), saved ? page : old);
 }
 
 QTEST_APPLESS_MAIN(TestTextFiles)
