@@ -153,7 +153,8 @@ QString read(const QString &file, const QString &section, const QString &key, co
         return fallback;
     const QByteArray &text = lines.at(at).text;
     QByteArray value = trimmedBlanks(text.mid(text.indexOf('=') + 1));
-    if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
+    // One pair of double or of single quotes around the value is not part of it.
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.mid(1, value.size() - 2);
     return ShiftJis::decode(value).left(MaxValueCharacters);
 }

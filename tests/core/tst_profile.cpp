@@ -42,6 +42,8 @@ void TestProfile::reads_data()
     QTest::newRow("blanks around") << QByteArray("[A]\r\n  k  =  7 \t\r\n") << "A" << "k" << "7";
     QTest::newRow("quotes stripped") << QByteArray("[A]\r\nk=\"C:\\My Stages\\\"\r\n") << "A" << "k" << "C:\\My Stages\\";
     QTest::newRow("one pair only") << QByteArray("[A]\r\nk=\"\"x\"\"\r\n") << "A" << "k" << "\"x\"";
+    QTest::newRow("single quotes stripped") << QByteArray("[A]\r\nnO5='7'\r\n") << "A" << "No5" << "7";
+    QTest::newRow("mixed quotes stay") << QByteArray("[A]\r\nk=\"7'\r\n") << "A" << "k" << "\"7'";
     QTest::newRow("a lone quote stays") << QByteArray("[A]\r\nk=\"x\r\n") << "A" << "k" << "\"x";
     QTest::newRow("value keeps later =") << QByteArray("[A]\r\nk=a=b\r\n") << "A" << "k" << "a=b";
     QTest::newRow("2,047 characters at most") << "[A]\r\nk=" + QByteArray(3000, 'a') + "\r\n" << "A" << "k"
