@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QToolButton>
 
 TEditForm *EditForm = nullptr;
@@ -67,6 +68,8 @@ TEditForm::TEditForm(QWidget *parent)
     Desktop::centreOnScreen(this);
 
     // Three choices: HTML files, text files, all files.
+    // Each caption carries its own pattern text; the dialog shows the
+    // caption alone and matches the patterns that follow it.
     OpenDialog1.filter = SaveDialog1.filter = QStringLiteral(
         "HTMLファイル(*.html,*.htm) (*.htm *.html);;テキストファイル(*.txt) (*.txt);;すべてのファイル(*.*) (*)");
 
@@ -134,6 +137,10 @@ void TEditForm::showEvent(QShowEvent *event)
 
 void TEditForm::setUpMainEdit()
 {
+    connect(MainEdit->document(), &QTextDocument::modificationChanged, this, [this](bool modified) {
+        if (modified)
+            m_changed = true;
+    });
     MainEdit->setTabStopDistance(8 * QFontMetricsF(MainEdit->font()).horizontalAdvance(QLatin1Char(' ')));
     // The selection stays as visible when the focus is elsewhere (a find
     // dialog) as it is with the focus.
@@ -215,11 +222,12 @@ QString TEditForm::fileName() const
 
 bool TEditForm::isChanged() const
 {
-    return MainEdit->document()->isModified();
+    return m_changed;
 }
 
 void TEditForm::setChanged(bool changed)
 {
+    m_changed = changed;
     MainEdit->document()->setModified(changed);
 }
 

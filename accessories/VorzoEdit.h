@@ -83,6 +83,9 @@ private:
     FindDialog *FindDialog1;
     ReplaceDialog *ReplaceDialog1;
     bool m_iconsSet = false;
+    // Set once the user changes the text; an undo back to the text last
+    // opened or saved does not clear it.
+    bool m_changed = false;
 };
 
 extern TEditForm *EditForm;

@@ -98,6 +98,12 @@ void TestEditor::newSaveSaveAsSave()
     QCOMPARE(TestFiles::contents(a), sjis("ぼるぞ") + "\r\nabcd\r\n");
     QVERIFY(!EditForm->isChanged());
 
+    // An undo back to the saved text: the user has changed it all the same.
+    QTest::keyClicks(edit(), "x");
+    QTest::keyClick(edit(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(edit()->toPlainText(), QStringLiteral("ぼるぞ\nabcd"));
+    QVERIFY(EditForm->isChanged());
+
     // The tool bar's 上書き保存 always asks; cancelling it changes nothing.
     QTest::keyClicks(edit(), "e");
     f.dialogs.pick(std::nullopt);
@@ -146,6 +152,9 @@ void TestEditor::closeChack_data()
     QTest::newRow("はい, a character Shift-JIS cannot hold: keeps running")
         << "a😀" << Answers{WarningButton::Yes} << "a.htm" << false << none
         << errorBoxText(ShiftJis::unencodableMessage(U'😀'));
+    QTest::newRow("はい, a pasted pair of substitutes that would read back as あ: keeps running")
+        << "\uF782\uF7A0" << Answers{WarningButton::Yes} << "a.htm" << false << none
+        << errorBoxText(ShiftJis::unencodableMessage(U'\uF782'));
 }
 
 void TestEditor::closeChack()

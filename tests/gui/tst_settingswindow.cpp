@@ -39,6 +39,7 @@ private slots:
     void aRowWithoutHelpCannotBeSelected();
     void missingHelpFileAtStartUp();
     void typedValueReachesThePage();
+    void unencodableValueIsRefused_data();
     void unencodableValueIsRefused();
     void pastedLinesBecomeOneValue();
     void aVeryLongValueKeepsEveryCharacter();
@@ -207,15 +208,27 @@ void TestSettingsWindow::typedValueReachesThePage()
         "<PARAM NAME=\"moji_score\" VALUE=\"" + ShiftJis::encode(QStringLiteral("とくてん")) + "\">\r\n"));
 }
 
+void TestSettingsWindow::unencodableValueIsRefused_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("a character outside the code page") << QStringLiteral("€") << QStringLiteral("「€」");
+    // Substitutes pasted where no such bytes were: a NUL, a line break.
+    QTest::newRow("the substitute of NUL") << QStringLiteral("Z\uF700Z") << QStringLiteral("(U+F700)");
+    QTest::newRow("the substitutes of CR LF") << QStringLiteral("A\uF70DB\uF70AC") << QStringLiteral("(U+F70D)");
+}
+
 void TestSettingsWindow::unencodableValueIsRefused()
 {
+    QFETCH(QString, typed);
+    QFETCH(QString, named);
     WindowFixture f;
     openSettings();
     clickRow(60); // moji_highscore
     QTest::keyClick(editor(), Qt::Key_End);
-    typeText(editor(), QStringLiteral("€"));
+    typeText(editor(), typed);
     QTRY_COMPARE(f.dialogs.texts(Kind::Error).size(), 1);
-    QVERIFY(f.dialogs.texts(Kind::Error).at(0).contains(QStringLiteral("「€」")));
+    QVERIFY(f.dialogs.texts(Kind::Error).at(0).contains(named));
     QCOMPARE(Vorzo->stage().settingsList().value("moji_highscore"), QByteArray("HIGHSCORE"));
     QCOMPARE(editor()->text(), QStringLiteral("HIGHSCORE"));
 }
