@@ -13,7 +13,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent), m_ui(new Ui::TAboutBox)
     m_ui->setupUi(this);
     Desktop::useFormFont(this);
     setFixedSize(size());
-    Desktop::centreOnScreen(this);
+    Desktop::centreOnEveryShow(this);
 
     // The 32 x 32 emblem fills the 64 x 64 square pixel by pixel: a label
     // that scales its picture itself would smooth it.

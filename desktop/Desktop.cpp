@@ -7,6 +7,7 @@
 #include "QtDialogs.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QScreen>
@@ -55,6 +56,29 @@ void centreOnScreen(QWidget *window)
         frame.moveCenter(screen->availableGeometry().center());
         window->move(frame.topLeft());
     }
+}
+
+namespace {
+
+class CentreOnShow : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched == parent())
+            centreOnScreen(static_cast<QWidget *>(watched));
+        return false;
+    }
+};
+
+} // namespace
+
+void centreOnEveryShow(QWidget *window)
+{
+    centreOnScreen(window);
+    window->installEventFilter(new CentreOnShow(window));
 }
 
 } // namespace Desktop

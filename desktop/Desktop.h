@@ -21,4 +21,8 @@ void useFormFont(QWidget *form, int pixels = 12);
 
 void centreOnScreen(QWidget *window);
 
+// The window opens centred on its screen each time it is shown, wherever it
+// was moved to before (a dialog would otherwise open over its parent).
+void centreOnEveryShow(QWidget *window);
+
 } // namespace Desktop

@@ -14,8 +14,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -29,12 +33,63 @@ QString displayed(const QString &text)
 
 void showBox(QMessageBox::Icon icon, const QString &text)
 {
-    QMessageBox box(icon, QLatin1String(ApplicationTitle), displayed(text), QMessageBox::Ok,
+    QMessageBox box(icon, QLatin1String(ApplicationTitle), displayed(text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    // A button of our own, like the warning box's: a standard one carries
+    // the desktop theme's picture.
+    QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
     box.exec();
 }
+
+bool isWildcard(const QString &name)
+{
+    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
+}
+
+// "HTMLファイル(*.html,*.htm) (*.htm *.html)": a caption with pattern text
+// of its own, followed by the patterns the dialog matches.
+bool captionsCarryPatterns(const QString &filter)
+{
+    static const QRegularExpression form(QStringLiteral("^.*\\)\\s+\\([^()]*\\)$"));
+    const QStringList entries = filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts);
+    return !entries.isEmpty()
+           && std::all_of(entries.begin(), entries.end(), [](const QString &e) { return form.match(e).hasMatch(); });
+}
+
+// A file dialog whose name box takes wildcards as the original desktop's
+// did: a name holding '*' or '?' lists the matching files of its folder
+// and stays in the name box, rather than being chosen.
+class FileBox : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    void listMatching(const QString &folder, const QString &pattern)
+    {
+        setDirectory(folder);
+        if (auto *files = findChild<QFileSystemModel *>())
+            files->setNameFilters({pattern});
+        if (QLineEdit *name = nameBox())
+            name->setText(pattern);
+    }
+
+    void accept() override
+    {
+        const QLineEdit *name = nameBox();
+        if (name && isWildcard(name->text())) {
+            const QFileInfo typed(QDir(directory()).filePath(name->text()));
+            listMatching(typed.absolutePath(), typed.fileName());
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    QLineEdit *nameBox() const { return findChild<QLineEdit *>(QStringLiteral("fileNameEdit")); }
+};
 
 } // namespace
 
@@ -93,8 +148,9 @@ QString QtDialogs::inputBox(const QString &caption, const QString &prompt, const
 
 std::optional<QString> QtDialogs::chooseFile(const FileDialog &dialog)
 {
-    QFileDialog box(QApplication::activeWindow(), dialog.title);
+    FileBox box(QApplication::activeWindow(), dialog.title);
     box.setOption(QFileDialog::DontUseNativeDialog);
+    box.setOption(QFileDialog::HideNameFilterDetails, captionsCarryPatterns(dialog.filter));
     box.setNameFilter(dialog.filter);
     box.setDefaultSuffix(dialog.defaultSuffix);
     if (dialog.kind == FileDialog::Kind::Save) {
@@ -103,15 +159,19 @@ std::optional<QString> QtDialogs::chooseFile(const FileDialog &dialog)
         box.setAcceptMode(QFileDialog::AcceptOpen);
         box.setFileMode(QFileDialog::AnyFile); // the chosen file need not exist
     }
-    if (dialog.preview)
-        PicturePreview::attachTo(box);
-    // A wildcard name opens its folder listing the matching files.
+    // A wildcard name opens its folder listing the matching files, the
+    // pattern in the name box.
     const QFileInfo proposed(dialog.fileName);
     if (!dialog.fileName.isEmpty()) {
-        box.setDirectory(proposed.absolutePath());
-        if (!proposed.fileName().contains(QLatin1Char('*')))
+        if (isWildcard(proposed.fileName())) {
+            box.listMatching(proposed.absolutePath(), proposed.fileName());
+        } else {
+            box.setDirectory(proposed.absolutePath());
             box.selectFile(proposed.fileName());
+        }
     }
+    if (dialog.preview)
+        PicturePreview::attachTo(box);
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(box.selectedFiles().constFirst());

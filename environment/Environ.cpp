@@ -19,6 +19,7 @@ TPagesDlg::TPagesDlg(QWidget *parent)
     m_ui->setupUi(this);
     Desktop::useFormFont(this);
     setFixedSize(size());
+    Desktop::centreOnEveryShow(this);
     connect(m_ui->Button1, &QPushButton::clicked, this, guarded([this] { Button1Click(); }));
     connect(m_ui->Button3, &QPushButton::clicked, this, guarded([this] { Button3Click(); }));
     connect(m_ui->Button4, &QPushButton::clicked, this, guarded([this] { Button4Click(); }));

@@ -6,12 +6,14 @@
 #include "accessories/Help.h"
 #include "accessories/LinkAddresses.h"
 #include "accessories/Vertion.h"
+#include "environment/Environ.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -32,6 +34,8 @@ private slots:
     void versionWindowCloses();
     void pixelText_data();
     void pixelText();
+    void dialogsOpenCentredEachTime_data();
+    void dialogsOpenCentredEachTime();
 
 private:
     static QTabWidget *mainTabs() { return WindowFixture::control<QTabWidget>("PageControl1"); }
@@ -249,6 +253,32 @@ void TestAccessories::pixelText()
         QCOMPARE(picture.pixel(1, 0), qRgb(0, 0, 255));
         QCOMPARE(qAlpha(picture.pixel(0, 1)), 0);
         QCOMPARE(picture.pixel(1, 2), qRgb(0, 0, 255));
+    }
+}
+
+void TestAccessories::dialogsOpenCentredEachTime_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("environment") << QStringLiteral("PagesDlg");
+    QTest::newRow("help") << QStringLiteral("HelpForm");
+    QTest::newRow("version") << QStringLiteral("AboutBox");
+}
+
+void TestAccessories::dialogsOpenCentredEachTime()
+{
+    QFETCH(QString, dialog);
+    WindowFixture f;
+    QWidget *window = dialog == QLatin1String("PagesDlg") ? static_cast<QWidget *>(PagesDlg)
+                      : dialog == QLatin1String("HelpForm") ? static_cast<QWidget *>(HelpForm)
+                                                            : static_cast<QWidget *>(AboutBox);
+    const QPoint centre = window->screen()->availableGeometry().center();
+    for (const QPoint movedTo : {QPoint(3, 5), QPoint(400, 300)}) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY2((window->frameGeometry().center() - centre).manhattanLength() <= 1,
+                 qPrintable(QStringLiteral("opened at %1, %2").arg(window->x()).arg(window->y())));
+        window->move(movedTo);
+        window->hide();
     }
 }
 

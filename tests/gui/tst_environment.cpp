@@ -26,6 +26,7 @@ private slots:
     void aFailingStepStopsTheLaterOnes_data();
     void aFailingStepStopsTheLaterOnes();
     void browseCancelThenOk();
+    void imageWindowKeepsItsSizeForAnyPicture();
 
 private:
     static QColor textColour() { return editArea()->palette().color(QPalette::Text); }
@@ -123,6 +124,19 @@ void TestEnvironment::browseCancelThenOk()
     QCOMPARE(Vorzo->stageCommands().MainOpen.fileName, stages.path() + QDir::separator() + QStringLiteral("*.kwt"));
     QCOMPARE(textColour(), QColor(64, 128, 255));
     QVERIFY(f.dialogs.texts(Kind::Error).isEmpty());
+}
+
+void TestEnvironment::imageWindowKeepsItsSizeForAnyPicture()
+{
+    // The picture is clipped by the window, never the window grown to it.
+    WindowFixture f;
+    imgform->setPattern(PatternImage(QImage(640, 448, QImage::Format_RGB32), PatternImage::Kind::Bitmap));
+    imgform->show();
+    QVERIFY(QTest::qWaitForWindowExposed(imgform));
+    QCOMPARE(imgform->size(), QSize(476, 283));
+    imgform->resize(400, 150);
+    QCOMPARE(imgform->height(), 150);
+    imgform->hide();
 }
 
 QTEST_MAIN(TestEnvironment)

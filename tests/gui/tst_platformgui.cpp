@@ -1,4 +1,5 @@
 #include "ScriptedDialogs.h"
+#include "TestFiles.h"
 
 #include "desktop/Desktop.h"
 #include "desktop/DesktopShell.h"
@@ -10,7 +11,13 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QFontInfo>
+#include <QImage>
+#include <QLineEdit>
+#include <QListView>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -41,6 +48,8 @@ private slots:
     void shellOpenHandsProperAddresses();
     void nearestHintStopsAtTheWindow();
     void fontsAreSubstituted();
+    void fileDialogTakesWildcards();
+    void pictureDialogPreviewsTheFileSelectedAtOpen();
 };
 
 void TestPlatformGui::failingHandlerShowsErrorBoxAndKeepsEarlierSteps()
@@ -104,6 +113,9 @@ void TestPlatformGui::errorAndPlainBoxes()
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             QVERIFY(box);
             seen.append({box->windowTitle(), box->icon(), box->text(), int(box->buttons().size())});
+            // One OK of the program's own, without the theme's picture on it.
+            QCOMPARE(box->buttons().value(0)->text(), QStringLiteral("OK"));
+            QVERIFY(box->buttons().value(0)->icon().isNull());
             QTest::keyClick(box, Qt::Key_Return);
         });
     };
@@ -166,6 +178,81 @@ void TestPlatformGui::fontsAreSubstituted()
     // The forms name the original desktop's fonts; the IPA fonts stand in.
     QCOMPARE(QFontInfo(QFont(QStringLiteral("ＭＳ Ｐゴシック"))).family(), QStringLiteral("IPAPGothic"));
     QCOMPARE(QFontInfo(QFont(QStringLiteral("ＭＳ ゴシック"))).family(), QStringLiteral("IPAGothic"));
+}
+
+namespace {
+
+// The names the open file dialog lists, once its folder has been read.
+QStringList listed(QFileDialog *box)
+{
+    auto *view = box->findChild<QListView *>(QStringLiteral("listView"));
+    QStringList names;
+    for (int row = 0; view && row < view->model()->rowCount(view->rootIndex()); ++row)
+        names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+    names.sort();
+    return names;
+}
+
+} // namespace
+
+void TestPlatformGui::fileDialogTakesWildcards()
+{
+    // A wildcard name opens its folder listing only the matching names, the
+    // pattern in the name box; a wildcard typed there lists anew and chooses
+    // nothing. Captions that carry their own pattern text show as they are.
+    QTemporaryDir dir;
+    for (const char *name : {"Stages1.kwt", "Stages2.kwt", "other.kwt", "Stages.htm"})
+        QVERIFY(TestFiles::put(dir.filePath(QLatin1String(name)), "x"));
+    const FileDialog dialog{FileDialog::Kind::Open, QStringLiteral("開く"),
+                            QStringLiteral("HTMLファイル(*.html,*.htm) (*.htm *.html);;すべてのファイル(*.*) (*)"),
+                            QStringLiteral("htm"), dir.path() + QStringLiteral("/Stages*.kwt")};
+    QStringList captions, first, second;
+    QString nameBox;
+    bool stayedOpen = false;
+    QTimer::singleShot(50, [&] {
+        auto *box = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        auto *name = box->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        auto *types = box->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        for (int i = 0; i < types->count(); ++i)
+            captions << types->itemText(i);
+        nameBox = name->text();
+        QTRY_COMPARE(listed(box).size(), 2);
+        first = listed(box);
+        name->setText(QStringLiteral("o*"));
+        QTest::keyClick(name, Qt::Key_Return);
+        QTRY_COMPARE(listed(box).size(), 1);
+        second = listed(box);
+        stayedOpen = box->isVisible();
+        box->reject();
+    });
+    QtDialogs real;
+    QCOMPARE(real.chooseFile(dialog), std::nullopt);
+    QCOMPARE(captions, (QStringList{"HTMLファイル(*.html,*.htm)", "すべてのファイル(*.*)"}));
+    QCOMPARE(nameBox, QStringLiteral("Stages*.kwt"));
+    QCOMPARE(first, (QStringList{"Stages1.kwt", "Stages2.kwt"}));
+    QCOMPARE(second, QStringList{"other.kwt"});
+    QVERIFY(stayedOpen);
+}
+
+void TestPlatformGui::pictureDialogPreviewsTheFileSelectedAtOpen()
+{
+    QTemporaryDir dir;
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(dir.filePath(QStringLiteral("zuzodovi.bmp"))));
+    const FileDialog dialog{FileDialog::Kind::Open, QStringLiteral("画像の選択"), QStringLiteral("ビットマップ (*.bmp)"),
+                            {}, dir.filePath(QStringLiteral("zuzodovi.bmp")), true};
+    QSize shown;
+    QTimer::singleShot(50, [&] {
+        auto *box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        shown = box->findChild<QLabel *>(QStringLiteral("preview"))->pixmap().size();
+        box->close();
+    });
+    QtDialogs real;
+    real.chooseFile(dialog);
+    QCOMPARE(shown, QSize(40, 30));
 }
 
 QTEST_MAIN(TestPlatformGui)
