@@ -9,7 +9,8 @@
 
 void openStageGivenAtStart(const QStringList &arguments, TVorzo &window)
 {
-    const QString given = arguments.value(1);
+    // "--" before the name lets a name that starts with "-" through.
+    const QString given = arguments.value(arguments.value(1) == QLatin1String("--") ? 2 : 1);
     if (given.isEmpty())
         return;
     // Made absolute now: the current folder may not stay the one the name

@@ -1,5 +1,6 @@
 // The program: the start sequence and nothing else.
 
+#include "StartOptions.h"
 #include "StartStage.h"
 #include "Windows.h"
 #include "VorzoDazoradMain.h"
@@ -12,7 +13,11 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> answered = answerStartOptions(argc, argv, true))
+        return *answered;
     QApplication app(argc, argv);
+    if (const std::optional<int> refused = answerStartOptions(argc, argv, false))
+        return *refused;
     QApplication::setApplicationName(QLatin1String(ApplicationTitle));
     Desktop::install(app);
     Desktop::installServices();

@@ -9,6 +9,7 @@
 #include "stage/MapView.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +21,8 @@ class TestOpenAtStart : public QObject
 private slots:
     void opensAsTheOpenDialog_data();
     void opensAsTheOpenDialog();
+    void optionsAnswerWithoutAWindow_data();
+    void optionsAnswerWithoutAWindow();
 };
 
 void TestOpenAtStart::opensAsTheOpenDialog_data()
@@ -34,6 +37,8 @@ void TestOpenAtStart::opensAsTheOpenDialog_data()
     QTest::newRow("a full name, further arguments ignored")
         << QStringList{"VorzoDazorad", "%1/stages/castle.kwt", "other.kwt"} << true << "%1/stages/castle.kwt"
         << "%1/stages/castle" << "";
+    QTest::newRow("a name after --") << QStringList{"VorzoDazorad", "--", "stages/castle.kwt"} << true
+                                     << "%1/stages/castle.kwt" << "%1/stages/castle" << "";
     QTest::newRow("no argument") << QStringList{"VorzoDazorad"} << true << "" << "" << "";
     QTest::newRow("a missing map file") << QStringList{"VorzoDazorad", "stages/none.kwt"} << true
                                         << "%1/stages/none.kwt" << "" << "ファイル %1/stages/none.kwt は開けません.";
@@ -82,6 +87,40 @@ void TestOpenAtStart::opensAsTheOpenDialog()
     // The Open dialog proposes the name given, as it would after choosing it.
     QCOMPARE(Vorzo->stageCommands().MainOpen.fileName, proposed.isEmpty() ? proposedBefore : proposed.arg(folder));
     QVERIFY(f.dialogs.fileDialogs.isEmpty());
+}
+
+void TestOpenAtStart::optionsAnswerWithoutAWindow_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: VorzoDazorad [STAGE.kwt]" << "";
+    QTest::newRow("--version after a stage") << QStringList{"a.kwt", "--version"} << 0 << "VorzoDazorad 1.0\n" << "";
+    QTest::newRow("an unknown option") << QStringList{"-x"} << 2 << "" << "unknown option -x";
+    QTest::newRow("an unknown long option") << QStringList{"--helpme", "a.kwt"} << 2 << "" << "Usage:";
+}
+
+void TestOpenAtStart::optionsAnswerWithoutAWindow()
+{
+    // Before any window, and for --help and --version without a display.
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QProcess editor;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), status == 0 ? QStringLiteral("xcb") : QStringLiteral("offscreen"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    editor.setProcessEnvironment(environment);
+    editor.start(QStringLiteral(VORZO_DIST_DIR "/VorzoDazorad"), arguments);
+    QVERIFY(editor.waitForFinished(20000));
+    QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(editor.exitCode(), status);
+    const QString printed = QString::fromUtf8(editor.readAllStandardOutput());
+    const QString complained = QString::fromUtf8(editor.readAllStandardError());
+    QVERIFY2(out.isEmpty() ? printed.isEmpty() : printed.contains(out), qPrintable(printed));
+    QVERIFY2(err.isEmpty() ? complained.isEmpty() : complained.contains(err), qPrintable(complained));
 }
 
 QTEST_MAIN(TestOpenAtStart)
