@@ -49,6 +49,11 @@ int scaleOf(const QString &value)
 
 } // namespace
 
+bool CommandLine::toStandardOutput() const
+{
+    return output.isEmpty() || output == QLatin1String("-");
+}
+
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
     CommandLine line;
@@ -129,7 +134,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     if (line.command == Command::Render) {
         if (line.output.isEmpty())
             misuse(text(Id::NoOutput));
-        if (QFileInfo(line.output).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) != 0)
+        if (!line.toStandardOutput()
+            && QFileInfo(line.output).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) != 0)
             misuse(text(Id::NotPng).arg(line.output));
     }
     return line;

@@ -9,7 +9,7 @@ struct CommandLine
     enum class Command { Help, Version, Page, Render, Check };
     Command command = Command::Help;
     QString stage;   // the map file
-    QString output;  // -o
+    QString output;  // -o; "-" is standard output
     QString before;  // --before
     QString after;   // --after
     QString picture; // --picture
@@ -18,6 +18,9 @@ struct CommandLine
     int scale = 1;
 
     static constexpr int MaxScale = 4;
+
+    // Without -o, or with "-o -" (a file of that name is "./-").
+    bool toStandardOutput() const;
 
     // Wrong usage: the message says what is wrong.
     struct Misuse

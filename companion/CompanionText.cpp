@@ -22,28 +22,31 @@ constexpr Pair Texts[] = {
     {Id::Help,
      "使い方: vorzo-stage <コマンド> ステージ.kwt [オプション]\n"
      "\n"
-     "ぼるぞクリエイターのステージ (マップファイル .kwt と、同じ名前の詳細設定ファイル\n"
-     ".kwp) を、画面を開かずに扱います。\n"
+     "ぼるぞクリエイターのステージ (マップファイル .kwt と、同じ名前の詳細設定\n"
+     "ファイル .kwp) を、画面を開かずに扱います。\n"
      "\n"
      "コマンド:\n"
      "  page ステージ.kwt [-o ページ.htm] [--before ファイル] [--after ファイル]\n"
-     "      エディタの F7 と同じ HTML ページを作ります。-o がなければ標準出力へ。\n"
-     "      --before, --after  前につくデータ・後につくデータを Shift-JIS のファイルから\n"
-     "                         取ります (指定がなければ既定のもの)\n"
-     "  render ステージ.kwt -o 画像.png [--picture ビットマップ.bmp] [--grid] [--scale N]\n"
-     "      ステージ全体 (180 × 30 マス、5,760 × 960 ピクセル) を、キャンバスと同じ絵で\n"
-     "      PNG 画像にします。\n"
+     "      エディタの F7 と同じ HTML ページを作ります。-o がないとき、\n"
+     "      または -o - のときは標準出力へ書きます。\n"
+     "      --before, --after  前につくデータ・後につくデータを Shift-JIS の\n"
+     "                         ファイルから取ります (指定がなければ既定のもの)\n"
+     "  render ステージ.kwt -o 画像.png [--picture 画像ファイル] [--grid]\n"
+     "         [--scale N]\n"
+     "      ステージ全体 (180 × 30 マス、5,760 × 960 ピクセル) を、\n"
+     "      キャンバスと同じ絵で PNG 画像にします。-o - なら標準出力へ。\n"
      "      --picture  マスの絵を取る画像 (指定がなければ内蔵の画像)\n"
      "      --grid     キャンバスの黄色い線を引きます\n"
      "      --scale N  N 倍 (1～4) に拡大します\n"
      "  check ステージ.kwt [--json]\n"
-     "      エディタやゲームが戸惑うところを、場所とともに 1 行に 1 つずつ示します。\n"
+     "      エディタやゲームが戸惑うところを、場所とともに 1 行に 1 つずつ\n"
+     "      示します。\n"
      "      --json     JSON で出力します\n"
      "  --help       この説明\n"
      "  --version    版\n"
      "\n"
-     "終了コード: 0 成功 (check では何も見つからなかった)、1 見つかった・失敗した、\n"
-     "2 使い方の誤り\n",
+     "終了コード: 0 成功 (check では何も見つからなかった)、\n"
+     "1 見つかった・失敗した、2 使い方の誤り\n",
      "Usage: vorzo-stage <command> STAGE.kwt [options]\n"
      "\n"
      "Works on a VorzoDazorad stage (the map file .kwt and the settings file .kwp of\n"
@@ -51,12 +54,14 @@ constexpr Pair Texts[] = {
      "\n"
      "Commands:\n"
      "  page STAGE.kwt [-o PAGE.htm] [--before FILE] [--after FILE]\n"
-     "      The HTML page the editor's F7 makes; to standard output without -o.\n"
+     "      The HTML page the editor's F7 makes; to standard output without -o\n"
+     "      or with -o -.\n"
      "      --before, --after  the head and tail templates from Shift-JIS files\n"
      "                         (the default ones otherwise)\n"
-     "  render STAGE.kwt -o PICTURE.png [--picture BITMAP.bmp] [--grid] [--scale N]\n"
+     "  render STAGE.kwt -o PICTURE.png [--picture FILE] [--grid] [--scale N]\n"
      "      The whole stage (180 x 30 cells, 5,760 x 960 pixels) as a PNG picture,\n"
-     "      every cell drawn as the editor's canvas draws it.\n"
+     "      every cell drawn as the editor's canvas draws it; -o - writes it to\n"
+     "      standard output.\n"
      "      --picture  the picture the cells are taken from (the built-in one\n"
      "                 otherwise)\n"
      "      --grid     the canvas's yellow lines\n"
@@ -80,8 +85,8 @@ constexpr Pair Texts[] = {
     {Id::RepeatedOption, "%1 オプションが 2 回以上あります", "option %1 is given more than once"},
     {Id::BadScale, "--scale は 1 から 4 までの整数です: %1", "--scale takes a whole number from 1 to 4: %1"},
     {Id::NoOutput, "render には -o 画像.png が要ります", "render needs -o PICTURE.png"},
-    {Id::NotPng, "画像は PNG で書きます。-o には .png で終わる名前を指定してください: %1",
-     "the picture is written as PNG: give -o a name ending in .png: %1"},
+    {Id::NotPng, "画像は PNG で書きます。-o には .png で終わる名前か - を指定してください: %1",
+     "the picture is written as PNG: give -o a name ending in .png, or -: %1"},
     {Id::OutputIsInput, "出力先 %1 は読み込むファイルの 1 つです。上書きしません",
      "the output %1 is one of the files read; it is not overwritten"},
     {Id::StandardOutput, "標準出力", "standard output"},
@@ -166,6 +171,14 @@ QString systemMessage(const QString &japanese)
             return parts.size() > 1 ? QString::fromUtf8(english).arg(match.captured(1)) : QString::fromUtf8(english);
     }
     return japanese;
+}
+
+QString number(qint64 value)
+{
+    QString digits = QString::number(value < 0 ? -quint64(value) : quint64(value));
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, QLatin1Char(','));
+    return value < 0 ? QLatin1Char('-') + digits : digits;
 }
 
 } // namespace CompanionText

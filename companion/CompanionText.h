@@ -51,4 +51,7 @@ QString text(Id id);
 // form of each message the companion can meet; any other as it is.
 QString systemMessage(const QString &japanese);
 
+// A number as every message writes one, in groups of three digits: 5,400.
+QString number(qint64 value);
+
 } // namespace CompanionText

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <cerrno>
 #include <cstdio>
 #include <sys/stat.h>
 
@@ -40,6 +41,10 @@ int run(const std::function<int(const CommandLine &)> &command)
         say(wrong.message);
         say(text(Id::SeeHelp));
         return WrongUsage;
+    } catch (const FileFailure &e) {
+        const QString message = CompanionText::systemMessage(e.message());
+        say(e.reason().isEmpty() ? message : message + QStringLiteral(": ") + e.reason());
+        return Problem;
     } catch (const VorzoError &e) {
         say(CompanionText::systemMessage(e.message()));
         return Problem;
@@ -51,13 +56,19 @@ int run(const std::function<int(const CommandLine &)> &command)
 
 void writeOut(const QByteArray &bytes)
 {
+    errno = 0;
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
-        || std::fflush(stdout) != 0)
-        throw VorzoError::cannotWrite(text(Id::StandardOutput));
+        || std::fflush(stdout) != 0) {
+        const int error = errno;
+        throw FileFailure(VorzoError::cannotWrite(text(Id::StandardOutput)),
+                          error != 0 ? FileReason::text(error) : QString());
+    }
 }
 
 void refuseOutputOverInput(const QString &output, const QStringList &inputs)
 {
+    if (output == QLatin1String("-"))
+        return;
     for (const QString &input : inputs) {
         if (sameFile(output, input))
             throw CommandLine::Misuse{text(Id::OutputIsInput).arg(output)};

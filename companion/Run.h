@@ -5,10 +5,14 @@
 // status.
 
 #include "CommandLine.h"
+#include "FileReason.h"
+
+#include "platform/VorzoError.h"
 
 #include <QByteArray>
 #include <QStringList>
 
+#include <cerrno>
 #include <functional>
 
 namespace Companion {
@@ -20,11 +24,51 @@ enum ExitStatus { Success = 0, Problem = 1, WrongUsage = 2 };
 // VorzoError 1, each with its message.
 int run(const std::function<int(const CommandLine &)> &command);
 
+// A file that could not be read or written, with the system's reason
+// (empty when it has none), which follows the message.
+class FileFailure : public VorzoError
+{
+public:
+    FileFailure(const VorzoError &error, QString reason) : VorzoError(error.message()), m_reason(std::move(reason)) {}
+    const QString &reason() const noexcept { return m_reason; }
+
+private:
+    QString m_reason;
+};
+
+// `read()` reads the file `path`; when it cannot open it, the failure
+// carries the reason.
+template <typename Read> auto reading(const QString &path, Read &&read) -> decltype(read())
+{
+    try {
+        return read();
+    } catch (const VorzoError &error) {
+        if (error.message() != VorzoError::cannotOpen(path).message())
+            throw;
+        throw FileFailure(error, FileReason::whyUnreadable(path));
+    }
+}
+
+// `write()` saves the file `path`; when it cannot, the failure carries the
+// reason.
+template <typename Write> void writing(const QString &path, Write &&write)
+{
+    errno = 0;
+    try {
+        write();
+    } catch (const VorzoError &error) {
+        const int atFailure = errno;
+        if (error.message() != VorzoError::cannotCreate(path).message())
+            throw;
+        throw FileFailure(error, FileReason::whyUnwritable(path, atFailure));
+    }
+}
+
 // Standard output, checked: a failed write is a failure, not a success.
 void writeOut(const QByteArray &bytes);
 
 // An output must not replace a file the command reads (also through a
-// link): refused as wrong usage.
+// link): refused as wrong usage. Standard output ("-") replaces none.
 void refuseOutputOverInput(const QString &output, const QStringList &inputs);
 
 } // namespace Companion

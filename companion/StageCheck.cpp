@@ -1,5 +1,7 @@
 #include "StageCheck.h"
 
+#include "FileReason.h"
+
 #include "output/StageFiles.h"
 #include "platform/ShiftJis.h"
 #include "platform/TextLines.h"
@@ -32,7 +34,7 @@ void findInvalidBytes(const QString &file, int line, const QByteArray &bytes, QL
     qsizetype at = 0; // the byte the next character starts at
     for (const QChar c : text) {
         if (c.unicode() >= UndecodedFirst && c.unicode() <= UndecodedLast) {
-            findings.append({Kind::InvalidByte, file, line, int(at) + 1, -1, -1, c.unicode() - UndecodedFirst, {}, {}});
+            findings.append({Kind::InvalidByte, file, line, int(at) + 1, -1, -1, c.unicode() - UndecodedFirst, {}, {}, {}});
             at += 1;
         } else {
             // A character that decoded is two bytes exactly when it starts
@@ -48,11 +50,11 @@ QList<StageFinding> checkMap(const QString &file, const StageMap &map, qint64 si
 {
     QList<StageFinding> findings;
     if (size != StageMap::Cells)
-        findings.append({Kind::MapSize, file, 0, 0, -1, -1, size, {}, {}});
+        findings.append({Kind::MapSize, file, 0, 0, -1, -1, size, {}, {}, {}});
     for (int i = 0; i < StageMap::Cells; ++i) {
         const CellCode code = map.atIndex(i);
         if (!isPlaceable(code))
-            findings.append({Kind::ForeignCode, file, 0, 0, i / StageMap::Rows, i % StageMap::Rows, code, {}, {}});
+            findings.append({Kind::ForeignCode, file, 0, 0, i / StageMap::Rows, i % StageMap::Rows, code, {}, {}, {}});
     }
     return findings;
 }
@@ -73,29 +75,29 @@ QList<StageFinding> checkSettings(const QString &file, const QByteArray &text)
         const QByteArray &entry = settings.entry(i);
         const int line = int(i) + 1;
         if (!entry.contains('=')) {
-            findings.append({Kind::NoEquals, file, line, 0, -1, -1, 0, {}, {}});
+            findings.append({Kind::NoEquals, file, line, 0, -1, -1, 0, {}, {}, {}});
             continue;
         }
         const QByteArray key = SettingsList::keyOf(entry);
         const QByteArray folded = SettingsList::foldedKey(key);
         if (const int first = firstLines.value(folded)) {
-            findings.append({Kind::RepeatedKey, file, line, 0, -1, -1, first, key, {}});
+            findings.append({Kind::RepeatedKey, file, line, 0, -1, -1, first, key, {}, {}});
             continue;
         }
         firstLines.insert(folded, line);
         if (!defaultKeys.contains(folded))
-            findings.append({Kind::UnknownKey, file, line, 0, -1, -1, 0, key, {}});
+            findings.append({Kind::UnknownKey, file, line, 0, -1, -1, 0, key, {}, {}});
     }
     // The editor reads no further than a zero byte.
     if (const qsizetype zero = text.indexOf('\0'); zero >= 0)
-        findings.append({Kind::ZeroByte, file, int(TextLines::split(text.left(zero) + 'x').size()), 0, -1, -1, 0, {}, {}});
+        findings.append({Kind::ZeroByte, file, int(TextLines::split(text.left(zero) + 'x').size()), 0, -1, -1, 0, {}, {}, {}});
     // Line by line, then what no line has.
     std::stable_sort(findings.begin(), findings.end(),
                      [](const StageFinding &a, const StageFinding &b) { return a.line < b.line; });
     for (const QByteArray &entry : defaults.entries()) {
         const QByteArray key = SettingsList::keyOf(entry);
         if (!firstLines.contains(SettingsList::foldedKey(key)))
-            findings.append({Kind::MissingKey, file, 0, 0, -1, -1, 0, key, {}});
+            findings.append({Kind::MissingKey, file, 0, 0, -1, -1, 0, key, {}, {}});
     }
     return findings;
 }
@@ -109,7 +111,9 @@ QList<StageFinding> checkStage(const QString &mapPath)
     try {
         findings += checkSettings(settingsPath, StageFiles::readSettingsText(settingsPath));
     } catch (const VorzoError &e) {
-        findings.append({Kind::NoSettings, settingsPath, 0, 0, -1, -1, 0, {}, e.message()});
+        const QString reason = e.message() == VorzoError::cannotOpen(settingsPath).message()
+            ? FileReason::whyUnreadable(settingsPath) : QString();
+        findings.append({Kind::NoSettings, settingsPath, 0, 0, -1, -1, 0, {}, e.message(), reason});
     }
     return findings;
 }

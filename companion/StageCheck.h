@@ -17,7 +17,7 @@ struct StageFinding
     enum class Kind {
         MapSize,        // value: the map file's size
         ForeignCode,    // column, row; value: the code
-        NoSettings,     // message: why the settings file cannot be read
+        NoSettings,     // message: that the settings file cannot be read; reason: the system's why
         InvalidByte,    // line, byte; value: the byte
         NoEquals,       // line
         UnknownKey,     // line, key
@@ -34,6 +34,7 @@ struct StageFinding
     qint64 value = 0;
     QByteArray key;
     QString message;
+    QString reason;
 };
 
 // Reads the map file and the settings file of the same base name with the

@@ -29,6 +29,7 @@
 
 using namespace Companion;
 using CompanionText::Id;
+using CompanionText::number;
 using CompanionText::text;
 
 namespace {
@@ -49,15 +50,17 @@ int page(const CommandLine &line)
     const QString settingsPath = StageFiles::settingsPathOf(StageFiles::baseOf(line.stage));
     refuseOutputOverInput(line.output, {line.stage, settingsPath, line.before, line.after});
     StageMap map;
-    StageFiles::readMap(line.stage, map);
-    const SettingsList settings = StageFiles::readSettings(settingsPath);
-    const PageParts parts{line.before.isEmpty() ? defaultHeadTemplate() : templateFrom(line.before),
-                          MakeMapHTML(map), MakeSettingsHTML(settings),
-                          line.after.isEmpty() ? defaultTailTemplate() : templateFrom(line.after)};
-    if (line.output.isEmpty())
+    reading(line.stage, [&] { StageFiles::readMap(line.stage, map); });
+    const SettingsList settings = reading(settingsPath, [&] { return StageFiles::readSettings(settingsPath); });
+    auto templateOr = [](const QString &path, const QByteArray &byDefault) {
+        return path.isEmpty() ? byDefault : reading(path, [&] { return templateFrom(path); });
+    };
+    const PageParts parts{templateOr(line.before, defaultHeadTemplate()), MakeMapHTML(map),
+                          MakeSettingsHTML(settings), templateOr(line.after, defaultTailTemplate())};
+    if (line.toStandardOutput())
         writeOut(parts.joined());
     else
-        StageFiles::writePage(line.output, parts.joined());
+        writing(line.output, [&] { StageFiles::writePage(line.output, parts.joined()); });
     return Success;
 }
 
@@ -67,11 +70,12 @@ QString findingText(const StageFinding &finding)
     const QString key = ShiftJis::decode(finding.key);
     switch (finding.kind) {
     case Kind::MapSize:
-        return text(finding.value < StageMap::Cells ? Id::MapShort : Id::MapLong).arg(finding.value);
+        return text(finding.value < StageMap::Cells ? Id::MapShort : Id::MapLong).arg(number(finding.value));
     case Kind::ForeignCode:
-        return text(Id::ForeignCode).arg(finding.column).arg(finding.row).arg(finding.value);
+        return text(Id::ForeignCode).arg(number(finding.column), number(finding.row), number(finding.value));
     case Kind::NoSettings:
-        return CompanionText::systemMessage(finding.message);
+        return CompanionText::systemMessage(finding.message)
+            + (finding.reason.isEmpty() ? QString() : QStringLiteral(": ") + finding.reason);
     case Kind::InvalidByte:
         return text(Id::InvalidByte).arg(QString::number(finding.value, 16).toUpper().rightJustified(2, QLatin1Char('0')));
     case Kind::NoEquals:
@@ -79,7 +83,7 @@ QString findingText(const StageFinding &finding)
     case Kind::UnknownKey:
         return text(Id::UnknownKey).arg(key);
     case Kind::RepeatedKey:
-        return text(Id::RepeatedKey).arg(key, QString::number(finding.value));
+        return text(Id::RepeatedKey).arg(key, number(finding.value));
     case Kind::ZeroByte:
         return text(Id::ZeroByte);
     case Kind::MissingKey:
@@ -136,7 +140,7 @@ QJsonObject findingObject(const StageFinding &finding)
 
 int check(const CommandLine &line)
 {
-    const QList<StageFinding> findings = checkStage(line.stage);
+    const QList<StageFinding> findings = reading(line.stage, [&] { return checkStage(line.stage); });
     QByteArray out;
     if (line.json) {
         QJsonArray array;

@@ -35,16 +35,24 @@ int render(const CommandLine &line)
         throw CommandLine::Misuse{CompanionText::text(Id::UnknownCommand).arg(QCoreApplication::arguments().value(1))};
     refuseOutputOverInput(line.output, {line.stage, line.picture});
     StageMap map;
-    StageFiles::readMap(line.stage, map);
-    const PatternImage pattern = line.picture.isEmpty() ? PatternImage::builtIn() : PictureFile::load(line.picture);
+    reading(line.stage, [&] { StageFiles::readMap(line.stage, map); });
+    const PatternImage pattern = line.picture.isEmpty()
+        ? PatternImage::builtIn()
+        : reading(line.picture, [&] { return PictureFile::load(line.picture); });
     // Drawn with a palette when the picture has one that can also hold the
     // canvas's two colours: a quarter of the pixels' bytes to write.
     const QImage *tiles = pattern.tiles();
     const QImage indexed = tiles ? withPalette(*tiles, {CanvasBackground.rgb(), GridLines.rgb()}) : QImage();
     const QByteArray png = pngOf(DrawStage(map, indexed.isNull() ? tiles : &indexed, line.grid), line.scale);
+    if (line.toStandardOutput()) {
+        if (png.isEmpty())
+            throw VorzoError::cannotWrite(CompanionText::text(Id::StandardOutput));
+        writeOut(png);
+        return Success;
+    }
     if (png.isEmpty())
         throw VorzoError::cannotCreate(line.output);
-    saveFileSafely(line.output, png);
+    writing(line.output, [&] { saveFileSafely(line.output, png); });
     return Success;
 }
 

@@ -20,6 +20,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <clocale>
+#include <cstring>
+
 namespace {
 
 struct Run
@@ -29,9 +33,10 @@ struct Run
     QString err;
 };
 
-// vorzo-stage with `arguments` in `folder`, under the locale `lang`.
+// vorzo-stage (or another program of the program folder) with `arguments`
+// in `folder`, under the locale `lang`.
 Run companion(const QStringList &arguments, const QString &folder, const QByteArray &lang = "ja_JP.UTF-8",
-              const QString &outputFile = {})
+              const QString &outputFile = {}, const QString &program = QStringLiteral("vorzo-stage"))
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -42,7 +47,7 @@ Run companion(const QStringList &arguments, const QString &folder, const QByteAr
     process.setWorkingDirectory(folder);
     if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
-    process.start(QStringLiteral(VORZO_DIST_DIR "/vorzo-stage"), arguments);
+    process.start(QStringLiteral(VORZO_DIST_DIR "/") + program, arguments);
     Run run;
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return run;
@@ -50,6 +55,29 @@ Run companion(const QStringList &arguments, const QString &folder, const QByteAr
     run.out = process.readAllStandardOutput();
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+// The system's text for the error `error` under the locale `lang`, as the C
+// library gives it (untranslated where the locale is not installed).
+QString reason(int error, const char *lang = "ja_JP.UTF-8")
+{
+    const QByteArray previous = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, lang))
+        std::setlocale(LC_ALL, "C");
+    const QString text = QString::fromLocal8Bit(std::strerror(error));
+    std::setlocale(LC_ALL, previous.constData());
+    return text;
+}
+
+// The columns a line takes on a terminal: every character beyond ASCII two
+// (the Japanese text's are all wide, and "×" is two columns on a Japanese
+// terminal).
+qsizetype columnsOf(const QString &line)
+{
+    qsizetype columns = 0;
+    for (const char32_t c : line.toUcs4())
+        columns += c < 0x80 ? 1 : 2;
+    return columns;
 }
 
 QByteArray settingsFile(const QList<QByteArray> &lines)
@@ -101,6 +129,8 @@ private slots:
     void checkAsJson();
     void failuresAndWrongUsage_data();
     void failuresAndWrongUsage();
+    void helpFitsEightyColumns_data();
+    void helpFitsEightyColumns();
 };
 
 void TestCompanion::pageIsTheEditorsPage_data()
@@ -151,9 +181,11 @@ void TestCompanion::pageIsTheEditorsPage()
         templates = QStringList{"--before", "head.txt", "--after", "tail.txt"};
     }
     for (const QString stage : {"given.kwt", "saved.kwt"}) {
-        const Run toStandardOutput = companion(QStringList{"page", stage} + templates, dir.path());
-        QCOMPARE(toStandardOutput.status, 0);
-        QCOMPARE(toStandardOutput.out, editors);
+        for (const QStringList &output : {QStringList(), QStringList{"-o", "-"}}) {
+            const Run toStandardOutput = companion(QStringList{"page", stage} + output + templates, dir.path());
+            QCOMPARE(toStandardOutput.status, 0);
+            QCOMPARE(toStandardOutput.out, editors);
+        }
         const Run toFile = companion(QStringList{"page", stage, "-o", "out.htm"} + templates, dir.path());
         QCOMPARE(toFile.status, 0);
         QCOMPARE(TestFiles::contents(dir.filePath("out.htm")), editors);
@@ -167,10 +199,12 @@ void TestCompanion::renderDrawsEveryCellAsTheCanvas_data()
     QTest::addColumn<int>("scale");
     QTest::addColumn<bool>("grid");
     QTest::addColumn<bool>("fullColour"); // a picture of thousands of colours given
-    QTest::newRow("built-in picture") << QStringList() << 1 << false << false;
-    QTest::newRow("with the grid") << QStringList{"--grid"} << 1 << true << false;
-    QTest::newRow("twice the size, grid") << QStringList{"--scale", "2", "--grid"} << 2 << true << false;
-    QTest::newRow("a full-colour bitmap") << QStringList{"--picture", "colours.bmp"} << 1 << false << true;
+    QTest::addColumn<bool>("toStandardOutput"); // -o -
+    QTest::newRow("built-in picture") << QStringList() << 1 << false << false << false;
+    QTest::newRow("with the grid") << QStringList{"--grid"} << 1 << true << false << false;
+    QTest::newRow("twice the size, grid") << QStringList{"--scale", "2", "--grid"} << 2 << true << false << false;
+    QTest::newRow("a full-colour bitmap") << QStringList{"--picture", "colours.bmp"} << 1 << false << true << false;
+    QTest::newRow("to standard output") << QStringList{"--grid"} << 1 << true << false << true;
 }
 
 void TestCompanion::renderDrawsEveryCellAsTheCanvas()
@@ -179,6 +213,7 @@ void TestCompanion::renderDrawsEveryCellAsTheCanvas()
     QFETCH(int, scale);
     QFETCH(bool, grid);
     QFETCH(bool, fullColour);
+    QFETCH(bool, toStandardOutput);
     QTemporaryDir dir;
     QImage pattern = PatternImage::builtIn().image();
     if (fullColour) {
@@ -197,7 +232,10 @@ void TestCompanion::renderDrawsEveryCellAsTheCanvas()
     for (const auto &cell : cells)
         map[cell.column * 30 + cell.row] = char(cell.code);
     QVERIFY(TestFiles::put(dir.filePath("stage.kwt"), map));
-    const Run run = companion(QStringList{"render", "stage.kwt", "-o", "stage.png"} + options, dir.path());
+    const Run run = toStandardOutput
+        ? companion(QStringList{"render", "stage.kwt", "-o", "-"} + options, dir.path(), "ja_JP.UTF-8",
+                    dir.filePath("stage.png"))
+        : companion(QStringList{"render", "stage.kwt", "-o", "stage.png"} + options, dir.path());
     QCOMPARE(run.err, QString());
     QCOMPARE(run.status, 0);
 
@@ -234,14 +272,14 @@ void TestCompanion::checkFindsEachFault_data()
     QTest::newRow("a short map") << emptyMap().left(100) << defaults << QByteArray("ja_JP.UTF-8") << 1
                                  << QStringList{"s.kwt: マップファイルが 100 バイトしかありません (5,400 バイトに足りないぶんのマスは空白になります)"};
     QTest::newRow("a long map, in English") << emptyMap() + "xyz" << defaults << QByteArray("en_GB.UTF-8") << 1
-                                            << QStringList{"s.kwt: the map file has 5403 bytes (5,400 expected; the bytes beyond are ignored)"};
+                                            << QStringList{"s.kwt: the map file has 5,403 bytes (5,400 expected; the bytes beyond are ignored)"};
     QTest::newRow("foreign codes") << mapWith({{0, 65}, {179 * 30 + 29, 255}, {31, 98}}) << defaults
                                    << QByteArray("ja_JP.UTF-8") << 1
                                    << QStringList{"s.kwt: X 0, Y 0: コード 65 は 0～64 でも 99 でもありません",
                                                   "s.kwt: X 1, Y 1: コード 98 は 0～64 でも 99 でもありません",
                                                   "s.kwt: X 179, Y 29: コード 255 は 0～64 でも 99 でもありません"};
     QTest::newRow("no settings file") << emptyMap() << QByteArray("<none>") << QByteArray("ja_JP.UTF-8") << 1
-                                      << QStringList{"s.kwp: ファイル s.kwp は開けません"};
+                                      << QStringList{"s.kwp: ファイル s.kwp は開けません: " + reason(ENOENT)};
     QTest::newRow("72 settings") << emptyMap() << settingsFile(lines + QList<QByteArray>{"boss4_type=1"})
                                  << QByteArray("ja_JP.UTF-8") << 1
                                  << QStringList{"s.kwp:72: キー boss4_type は既定の 71 個にありません"};
@@ -322,7 +360,7 @@ void TestCompanion::failuresAndWrongUsage_data()
     QTest::newRow("render without -o") << QStringList{"render", "s.kwt"} << 2
                                        << "vorzo-stage: render には -o 画像.png が要ります" << "";
     QTest::newRow("a picture not named .png") << QStringList{"render", "s.kwt", "-o", "p.jpg"} << 2
-                                              << "vorzo-stage: 画像は PNG で書きます。-o には .png で終わる名前を指定してください: p.jpg"
+                                              << "vorzo-stage: 画像は PNG で書きます。-o には .png で終わる名前か - を指定してください: p.jpg"
                                               << "p.jpg";
     QTest::newRow("the page over the map") << QStringList{"page", "s.kwt", "-o", "s.kwt"} << 2
                                            << "vorzo-stage: 出力先 s.kwt は読み込むファイルの 1 つです。上書きしません"
@@ -330,24 +368,30 @@ void TestCompanion::failuresAndWrongUsage_data()
     QTest::newRow("the page over the settings, through a link") << QStringList{"page", "s.kwt", "-o", "link.htm"} << 2
                                            << "vorzo-stage: 出力先 link.htm は読み込むファイルの 1 つです。上書きしません"
                                            << "s.kwp";
+    // A file that cannot be read or written: the system's reason follows.
     QTest::newRow("a missing map") << QStringList{"page", "none.kwt", "-o", "p.htm"} << 1
-                                   << "vorzo-stage: ファイル none.kwt は開けません" << "p.htm";
+                                   << "vorzo-stage: ファイル none.kwt は開けません: " + reason(ENOENT) << "p.htm";
+    QTest::newRow("a map that is a folder") << QStringList{"check", "folder"} << 1
+                                            << "vorzo-stage: ファイル folder は開けません: " + reason(EISDIR) << "";
     QTest::newRow("a missing settings file") << QStringList{"page", "alone.kwt", "-o", "p.htm"} << 1
-                                             << "vorzo-stage: ファイル alone.kwp は開けません" << "p.htm";
+                                             << "vorzo-stage: ファイル alone.kwp は開けません: " + reason(ENOENT) << "p.htm";
     QTest::newRow("a folder that does not exist") << QStringList{"page", "s.kwt", "-o", "gone/p.htm"} << 1
-                                                  << "vorzo-stage: ファイル gone/p.htm を作成できません" << "";
-    QTest::newRow("a full disk under the page") << QStringList{"page", "s.kwt"} << 1
-                                                << "vorzo-stage: 標準出力 に書き込めません" << "";
+                                                  << "vorzo-stage: ファイル gone/p.htm を作成できません: " + reason(ENOENT) << "";
+    QTest::newRow("the picture over a folder") << QStringList{"render", "s.kwt", "-o", "folder.png"} << 1
+                                               << "vorzo-stage: ファイル folder.png を作成できません: " + reason(EISDIR) << "";
+    QTest::newRow("a full disk under the page") << QStringList{"page", "s.kwt", "-o", "-"} << 1
+                                                << "vorzo-stage: 標準出力 に書き込めません: " + reason(ENOSPC) << "";
     QTest::newRow("a picture of no known kind") << QStringList{"render", "s.kwt", "-o", "p.png", "--picture", "x.gif"} << 1
                                                 << "vorzo-stage: 拡張子 .gif の画像形式は処理できません" << "p.png";
     QTest::newRow("a missing picture") << QStringList{"render", "s.kwt", "-o", "p.png", "--picture", "none.bmp"} << 1
-                                       << "vorzo-stage: ファイル none.bmp は開けません" << "p.png";
+                                       << "vorzo-stage: ファイル none.bmp は開けません: " + reason(ENOENT) << "p.png";
     QTest::newRow("a bitmap that is not one") << QStringList{"render", "s.kwt", "-o", "p.png", "--picture", "bad.bmp"} << 1
                                               << "vorzo-stage: ビットマップイメージが不正です" << "p.png";
     QTest::newRow("an icon for a placed cell") << QStringList{"render", "s.kwt", "-o", "p.png", "--picture", "i.ico"} << 1
                                                << "vorzo-stage: ビットマップを持っている時のみイメージの変更が可能です" << "p.png";
     QTest::newRow("an icon for an empty stage") << QStringList{"render", "empty.kwt", "-o", "p.png", "--picture", "i.ico"}
                                                 << 0 << "" << "";
+
     QTest::newRow("help") << QStringList{"check", "--help"} << 0 << "" << "";
 }
 
@@ -363,6 +407,7 @@ void TestCompanion::failuresAndWrongUsage()
     QVERIFY(TestFiles::put(dir.filePath("empty.kwt"), emptyMap()));
     QVERIFY(TestFiles::put(dir.filePath("alone.kwt"), emptyMap()));
     QVERIFY(TestFiles::put(dir.filePath("bad.bmp"), "BM not a bitmap"));
+    QVERIFY(QDir(dir.path()).mkdir("folder") && QDir(dir.path()).mkdir("folder.png"));
     QVERIFY(QFile::link(dir.filePath("s.kwp"), dir.filePath("link.htm")));
     QImage icon(32, 32, QImage::Format_ARGB32);
     icon.fill(Qt::red);
@@ -377,8 +422,38 @@ void TestCompanion::failuresAndWrongUsage()
         QCOMPARE(TestFiles::contents(dir.filePath(untouched)), before);
     if (status == 0 && arguments.contains("--help"))
         QVERIFY(QString::fromUtf8(run.out).startsWith("使い方: vorzo-stage <コマンド> ステージ.kwt [オプション]\n"));
+    if (status == 0 && arguments.contains("p.png"))
+        QCOMPARE(QImage(dir.filePath("p.png")).size(), QSize(5760, 960));
     // Nothing half-written is left behind.
     QVERIFY(QDir(dir.path()).entryList({".vz-*"}, QDir::Files | QDir::Hidden).isEmpty());
+}
+
+void TestCompanion::helpFitsEightyColumns_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("lang");
+    for (const char *lang : {"ja_JP.UTF-8", "en_US.UTF-8"}) {
+        QTest::addRow("help, %s", lang) << "vorzo-stage" << QStringList{"--help"} << QByteArray(lang);
+        QTest::addRow("the drawing program's help, %s", lang)
+            << "vorzo-stage-render" << QStringList{"render", "--help"} << QByteArray(lang);
+        QTest::addRow("wrong usage, %s", lang) << "vorzo-stage" << QStringList{"page"} << QByteArray(lang);
+    }
+}
+
+void TestCompanion::helpFitsEightyColumns()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, lang);
+    QTemporaryDir dir;
+    const Run run = companion(arguments, dir.path(), lang, {}, program);
+    const QStringList lines = (QString::fromUtf8(run.out) + run.err).split('\n');
+    QVERIFY(lines.size() > 1);
+    for (const QString &line : lines) {
+        if (columnsOf(line) > 80)
+            QFAIL(qPrintable(QStringLiteral("%1 columns: %2").arg(columnsOf(line)).arg(line)));
+    }
 }
 
 QTEST_MAIN(TestCompanion)
