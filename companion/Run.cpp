@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <sys/stat.h>
 
 using CompanionText::Id;
@@ -52,6 +53,17 @@ int run(const std::function<int(const CommandLine &)> &command)
         say(QString::fromLocal8Bit(e.what()));
         return Problem;
     }
+}
+
+void reportQtFailures()
+{
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type != QtCriticalMsg && type != QtFatalMsg)
+            return;
+        say(message);
+        if (type == QtFatalMsg)
+            std::_Exit(Problem);
+    });
 }
 
 void writeOut(const QByteArray &bytes)

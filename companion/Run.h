@@ -24,6 +24,12 @@ enum ExitStatus { Success = 0, Problem = 1, WrongUsage = 2 };
 // VorzoError 1, each with its message.
 int run(const std::function<int(const CommandLine &)> &command);
 
+// From before the application is made: Qt's critical messages go to
+// standard error, and a fatal one ends the command there with status 1
+// (Qt alone would abort, often saying nothing). The rest of what Qt has to
+// say on the way (no XDG_RUNTIME_DIR, say) is not the command's to print.
+void reportQtFailures();
+
 // A file that could not be read or written, with the system's reason
 // (empty when it has none), which follows the message.
 class FileFailure : public VorzoError

@@ -170,6 +170,7 @@ int render(char *argv[])
 
 int main(int argc, char *argv[])
 {
+    reportQtFailures();
     QCoreApplication app(argc, argv);
     return run([argv](const CommandLine &line) {
         switch (line.command) {

@@ -14,11 +14,7 @@
 #include "stage/CanvasPicture.h"
 #include "stage/StageMap.h"
 
-#include <QFile>
 #include <QGuiApplication>
-
-#include <cstdio>
-#include <cstring>
 
 using namespace Companion;
 
@@ -56,33 +52,35 @@ int render(const CommandLine &line)
     return Success;
 }
 
-} // namespace
-
 // Whether the picture to draw from is a metafile: its text is drawn with
 // the desktop's fonts, which need a graphical application (no display).
-bool drawsFromAMetafile(int argc, char *argv[])
+// Decided on the command line as the command reads it, so that every
+// spelling of the option ("--picture FILE", "--picture=FILE") counts.
+bool drawsFromAMetafile(const QStringList &arguments)
 {
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--picture") == 0) {
-            const QString picture = QFile::decodeName(argv[i + 1]).toLower();
-            return picture.endsWith(QLatin1String(".wmf")) || picture.endsWith(QLatin1String(".emf"));
-        }
+    try {
+        const CommandLine line = CommandLine::parse(arguments);
+        return line.command == CommandLine::Command::Render && !line.picture.isEmpty()
+            && PictureFile::kindOf(line.picture) == PatternImage::Kind::Metafile;
+    } catch (const CommandLine::Misuse &) {
+        return false; // the command says so itself
+    } catch (const VorzoError &) {
+        return false; // a picture of no known kind, likewise
     }
-    return false;
 }
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    if (!drawsFromAMetafile(argc, argv)) {
+    reportQtFailures();
+    QStringList arguments; // as the application will give them
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (!drawsFromAMetafile(arguments)) {
         QCoreApplication app(argc, argv);
         return run(render);
     }
-    // What Qt has to say on the way (no XDG_RUNTIME_DIR, say) is not the
-    // command's to print.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    });
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     return run(render);

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QImageReader>
 
+#include <cstdio>
+
 namespace PictureFile {
 
 bool withinLimits(QSize size)
@@ -106,16 +108,32 @@ bool iconIsWhole(const QByteArray &bytes)
 // Qt's image readers (and libpng under them) and its SVG renderer warn on
 // the console about the faults they meet in a file. Here a fault is the
 // user's error box and nothing else: while one picture is decoded, Qt's
-// messages go nowhere. Everything runs on the one user-interface thread.
+// messages go nowhere, but for a fatal one, which still reaches the handler
+// before ours (Qt ends the program after it, and it must not end silently).
+// Everything runs on the one user-interface thread.
 class QuietMessages
 {
 public:
-    QuietMessages() : m_previous(qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {})) {}
-    ~QuietMessages() { qInstallMessageHandler(m_previous); }
+    QuietMessages() : m_previous(qInstallMessageHandler(&quiet)) { s_outer = m_previous; }
+    ~QuietMessages()
+    {
+        qInstallMessageHandler(m_previous);
+        s_outer = nullptr;
+    }
     QuietMessages(const QuietMessages &) = delete;
     QuietMessages &operator=(const QuietMessages &) = delete;
 
 private:
+    static void quiet(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (type != QtFatalMsg)
+            return;
+        if (s_outer)
+            s_outer(type, context, message);
+        else
+            std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    }
+    static inline QtMessageHandler s_outer = nullptr;
     QtMessageHandler m_previous;
 };
 

@@ -2,6 +2,7 @@
 // shows every cell as the canvas does, the check finds each planted fault,
 // and wrong usage or a failure never passes for success.
 
+#include "MetafileBytes.h"
 #include "TestFiles.h"
 #include "WindowFixture.h"
 
@@ -391,7 +392,12 @@ void TestCompanion::failuresAndWrongUsage_data()
                                                << "vorzo-stage: ビットマップを持っている時のみイメージの変更が可能です" << "p.png";
     QTest::newRow("an icon for an empty stage") << QStringList{"render", "empty.kwt", "-o", "p.png", "--picture", "i.ico"}
                                                 << 0 << "" << "";
-
+    // Drawing a metafile's text takes the desktop's fonts, in either spelling
+    // of the option.
+    QTest::newRow("a metafile with text, --picture FILE")
+        << QStringList{"render", "empty.kwt", "-o", "p.png", "--picture", "text.wmf"} << 0 << "" << "";
+    QTest::newRow("a metafile with text, --picture=FILE")
+        << QStringList{"render", "empty.kwt", "-o", "p.png", "--picture=text.wmf"} << 0 << "" << "";
     QTest::newRow("help") << QStringList{"check", "--help"} << 0 << "" << "";
 }
 
@@ -407,6 +413,7 @@ void TestCompanion::failuresAndWrongUsage()
     QVERIFY(TestFiles::put(dir.filePath("empty.kwt"), emptyMap()));
     QVERIFY(TestFiles::put(dir.filePath("alone.kwt"), emptyMap()));
     QVERIFY(TestFiles::put(dir.filePath("bad.bmp"), "BM not a bitmap"));
+    QVERIFY(TestFiles::put(dir.filePath("text.wmf"), MetafileBytes::wmf(64, 48, true, MetafileBytes::wmfText(48))));
     QVERIFY(QDir(dir.path()).mkdir("folder") && QDir(dir.path()).mkdir("folder.png"));
     QVERIFY(QFile::link(dir.filePath("s.kwp"), dir.filePath("link.htm")));
     QImage icon(32, 32, QImage::Format_ARGB32);
