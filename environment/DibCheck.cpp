@@ -11,10 +11,6 @@ namespace {
 
 enum Compression : quint32 { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3 };
 
-} // namespace
-
-namespace {
-
 struct Header
 {
     quint32 size = 0;
@@ -22,6 +18,23 @@ struct Header
     quint32 bitCount = 0, compression = Rgb, coloursUsed = 0;
     int entryBytes = 4;
 };
+
+bool withinLimits(qint64 width, qint64 height)
+{
+    return width > 0 && height > 0 && width <= PictureFile::MaxSide && height <= PictureFile::MaxSide
+        && width * height * 4 <= PictureFile::MaxImageBytes;
+}
+
+// The bytes of `height` uncompressed rows `width` pixels wide.
+qint64 rowBytes(qint64 width, qint64 height, quint32 bitCount)
+{
+    return ((width * bitCount + 31) / 32) * 4 * height;
+}
+
+bool isCompressed(const Header &h)
+{
+    return h.compression == Rle8 || h.compression == Rle4;
+}
 
 // The header's fields when it is whole and sane, with the colour table's
 // length in `table`.
@@ -47,8 +60,7 @@ bool readHeader(const QByteArray &bytes, qint64 at, qint64 length, Header &h, qi
     if (u16(bytes, at + (h.size == 12 ? 8 : 12)) != 1) // planes
         return false;
     h.height = qAbs(h.height);
-    if (h.width <= 0 || h.height <= 0 || h.width > PictureFile::MaxSide || h.height > PictureFile::MaxSide
-        || h.width * h.height * 4 > PictureFile::MaxImageBytes)
+    if (!withinLimits(h.width, h.height))
         return false;
     switch (h.bitCount) {
     case 1: case 4: case 8: case 16: case 24: case 32:
@@ -76,16 +88,28 @@ bool headerIsSound(const QByteArray &bytes, qint64 at, qint64 length)
     return readHeader(bytes, at, length, header, table);
 }
 
-bool isSound(const QByteArray &bytes, qint64 at, qint64 length)
+bool rowsFit(const QByteArray &bytes, qint64 at, qint64 length, qint64 rowsLength)
+{
+    Header h;
+    qint64 table = 0;
+    if (!readHeader(bytes, at, length, h, table) || rowsLength < 0)
+        return false;
+    return isCompressed(h) ? rowsLength > 0 : rowBytes(h.width, h.height, h.bitCount) <= rowsLength;
+}
+
+bool isSound(const QByteArray &bytes, qint64 at, qint64 length, qint64 width, qint64 height)
 {
     Header h;
     qint64 table = 0;
     if (!readHeader(bytes, at, length, h, table))
         return false;
-    if (h.compression == Rle8 || h.compression == Rle4)
+    // The library allocates and reads the rows of the size it takes.
+    const qint64 wide = width ? width : h.width, high = height ? height : h.height;
+    if (!withinLimits(wide, high))
+        return false;
+    if (isCompressed(h))
         return table < length;
-    const qint64 rowBytes = ((h.width * h.bitCount + 31) / 32) * 4;
-    return rowBytes * h.height <= length - table;
+    return rowBytes(wide, high, h.bitCount) <= length - table;
 }
 
 } // namespace DibCheck

@@ -70,9 +70,12 @@ bool bitmapsAreSound(const QByteArray &bytes, qint64 record, quint32 type, qint6
                 || (field.read == Read::WhenRows && rowsLength != 0);
             if (!read)
                 continue;
+            // The rows the header declares must all be there: the
+            // converter reads as many as it says.
             if (headerAt % 4 != 0 || rowsAt % 4 != 0 || headerAt > size || headerLength > size - headerAt
                 || rowsAt > size || rowsLength > size - rowsAt
-                || !DibCheck::headerIsSound(bytes, record + headerAt, headerLength))
+                || !DibCheck::headerIsSound(bytes, record + headerAt, headerLength)
+                || !DibCheck::rowsFit(bytes, record + headerAt, headerLength, rowsLength))
                 return false;
         }
     }
@@ -122,7 +125,9 @@ bool countsFit(const QByteArray &bytes, qint64 record, quint32 type, qint64 size
                          // (libuemf reads a region in any other mode)
         if (length < 32 || !arrayFits(dataAt, length, 1))
             return false;
-        return arrayFits(dataAt + 32, u32(bytes, record + dataAt + 8), 16);
+        // The rectangles the region's header counts, inside its own length.
+        const qint64 rectangles = u32(bytes, record + dataAt + 8);
+        return 32 + 16 * rectangles <= length && arrayFits(dataAt + 32, rectangles, 16);
     }
     case 83: case 84: {
         // Text. Text by glyph index is refused: libemf2svg looks its glyphs

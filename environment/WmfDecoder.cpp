@@ -71,7 +71,9 @@ bool parametersFit(const QByteArray &bytes, quint16 function, qint64 at, qint64 
     case ExtTextOut: {
         if (length < 8)
             return false;
-        const qint64 rectangle = (word(3) & 0x0006) ? 8 : 0; // opaque or clipped
+        // libwmf reads a rectangle before the string whenever there are
+        // options at all, not only for the opaque and clipped ones.
+        const qint64 rectangle = word(3) != 0 ? 8 : 0;
         return 8 + rectangle + word(2) <= length;
     }
     case CreateFontIndirect:
@@ -88,11 +90,17 @@ bool parametersFit(const QByteArray &bytes, quint16 function, qint64 at, qint64 
         // Without a bitmap it is a plain block fill of nine words.
         return length == 18 || (length > 16 && DibCheck::isSound(bytes, at + 16, length - 16));
     case DibStretchBlt:
-        return length == 22 || (length > 20 && DibCheck::isSound(bytes, at + 20, length - 20));
+        // Always with a bitmap: libwmf knows no form without one (the
+        // 14-word fill), reads a header there whatever the record's length,
+        // and takes the fields it does not find for huge sizes.
+        return length > 20 && DibCheck::isSound(bytes, at + 20, length - 20);
     case StretchDib:
         return length > 22 && DibCheck::isSound(bytes, at + 22, length - 22);
     case SetDibToDevice:
-        return length > 18 && DibCheck::isSound(bytes, at + 18, length - 18);
+        // libwmf takes the first scan line for the bitmap's width and the
+        // scan count for its height, where they are not zero, and reads the
+        // rows of that size.
+        return length > 18 && DibCheck::isSound(bytes, at + 18, length - 18, word(2), word(1));
     case BitBlt:
     case StretchBlt:
     case CreatePatternBrush:

@@ -10,8 +10,10 @@
 namespace WmfDecoder {
 
 // Whether the bytes are a whole WMF whose every record lies inside the file
-// and carries the fields its kind needs, ending with the end record: the
-// check made before any byte reaches libwmf.
+// and carries the fields its kind needs, ending with the end record, and
+// whose every count, text and bitmap fits inside its record (a bitmap also
+// within the picture limits, at the size libwmf takes for it): the check
+// made before any byte reaches libwmf, which allocates what they claim.
 bool structureIsSound(const QByteArray &bytes);
 
 // The drawing as SVG at the metafile's own size: for a placeable metafile

@@ -5,7 +5,7 @@
 //
 // Seeds in fuzz/corpus/fuzz_picture: small files of each kind made by the
 // tests' helpers, and inputs that once reached faults in the metafile
-// libraries (regress-*).
+// libraries or had them allocate whatever a record claimed (regress-*).
 
 #include "environment/PictureFile.h"
 #include "platform/VorzoError.h"

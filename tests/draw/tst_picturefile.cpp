@@ -22,6 +22,8 @@ private slots:
     void loads();
     void refuses_data();
     void refuses();
+    void metafileRecordsAreBounded_data();
+    void metafileRecordsAreBounded();
     void bareNameIsLookedUpInTheCurrentFolder();
 
 private:
@@ -121,6 +123,35 @@ QByteArray oversizedEmf()
     qToLittleEndian<qint32>(20000, bytes.data() + 16);
     qToLittleEndian<qint32>(20000, bytes.data() + 20);
     return bytes;
+}
+
+// A WMF record: `function`, its words, then `more` bytes (an even number).
+QByteArray wmfRecordOf(quint16 function, std::initializer_list<quint16> words, const QByteArray &more = {})
+{
+    MetafileBytes::Writer w;
+    w.u32(quint32(3 + words.size() + more.size() / 2)).u16(function);
+    for (quint16 word : words)
+        w.u16(word);
+    return w.bytes + more;
+}
+
+// A bitmap of `width` x `height` at 32 bits a pixel holding `rows` rows.
+QByteArray dib(int width, int height, int rows)
+{
+    MetafileBytes::Writer w;
+    w.u32(40).i32(width).i32(height).u16(1).u16(32).u32(0).u32(0).i32(0).i32(0).u32(0).u32(0);
+    return w.bytes + QByteArray(width * 4 * rows, '\x40');
+}
+
+// An EMF stretched-bits record with the bitmap header `header` and the
+// rows `rows`, drawn over the whole picture.
+QByteArray emfStretchedBits(const QByteArray &header, const QByteArray &rows)
+{
+    MetafileBytes::Writer w;
+    w.i32(0).i32(0).i32(64).i32(48).i32(0).i32(0).i32(0).i32(0).i32(1).i32(1);
+    w.u32(80).u32(quint32(header.size())).u32(quint32(80 + header.size())).u32(quint32(rows.size()));
+    w.u32(0).u32(0x00CC0020).i32(64).i32(48);
+    return MetafileBytes::emfRecord(81, w.bytes + header + rows);
 }
 
 QByteArray garbage()
@@ -273,6 +304,64 @@ void TestPictureFile::refuses()
         QCOMPARE(error.message(), message.contains(QLatin1String("%1")) ? message.arg(file) : message);
     }
     QCOMPARE(held.image(), before.image());
+}
+
+void TestPictureFile::metafileRecordsAreBounded_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("sound");
+    using MetafileBytes::wmf;
+    enum : quint16 { Polygon = 0x0324, DibStretchBlt = 0x0B41, SetDibToDevice = 0x0D33 };
+    const std::initializer_list<quint16> stretch = {0x0020, 0x00CC, 1, 1, 0, 0, 48, 64, 0, 0}; // copy 1 x 1 over all
+    QTest::newRow("wmf: stretched bitmap") << wmf(64, 48, true, wmfRecordOf(DibStretchBlt, stretch, dib(1, 1, 1))) << true;
+    // libwmf reads a bitmap header in any such record: here from the last
+    // word on, the rest taken for sizes of 4 GiB.
+    QTest::newRow("wmf: stretched bitmap of 14 words, without its bitmap")
+        << wmf(64, 48, true, wmfRecordOf(DibStretchBlt, {0x0020, 0x00CC, 1, 1, 0, 0, 48, 64, 0, 0, 0})) << false;
+    QTest::newRow("wmf: stretched bitmap with rows beyond its record")
+        << wmf(64, 48, true, wmfRecordOf(DibStretchBlt, stretch, dib(1, 100, 1))) << false;
+    // Colour use, scan count, first scan, source, size, destination.
+    QTest::newRow("wmf: bits to the device, a band of one scan line")
+        << wmf(64, 48, true, wmfRecordOf(SetDibToDevice, {0, 1, 0, 0, 0, 1, 1, 0, 0}, dib(1, 1, 1))) << true;
+    QTest::newRow("wmf: bits to the device, a scan count beyond the record")
+        << wmf(64, 48, true, wmfRecordOf(SetDibToDevice, {0, 100, 0, 0, 0, 1, 1, 0, 0}, dib(1, 1, 1))) << false;
+    QTest::newRow("wmf: a point count beyond its record")
+        << wmf(64, 48, true, wmfRecordOf(Polygon, {0x7FFF, 0, 0, 10, 0, 10, 10})) << false;
+    QByteArray past = wmf(64, 48, true, wmfRecordOf(Polygon, {3, 0, 0, 10, 0, 10, 10}));
+    qToLittleEndian<quint32>(quint32(1 + (past.size() - 6 - 20) / 2), past.data() + past.size() - 6 - 20);
+    QTest::newRow("wmf: a record longer than the file") << past << false;
+
+    auto emfHeader = [](int width, int height) { return dib(width, height, 0); };
+    QTest::newRow("emf: stretched bits") << MetafileBytes::emf(64, 48, emfStretchedBits(emfHeader(2, 2), QByteArray(16, '\x40')))
+                                         << true;
+    QTest::newRow("emf: stretched bits with rows missing")
+        << MetafileBytes::emf(64, 48, emfStretchedBits(emfHeader(64, 64), QByteArray(16, '\x40'))) << false;
+    // Two polygons of 2^32 - 2 and 6 points: 4 in 32 bits, as many as given.
+    MetafileBytes::Writer polygons;
+    polygons.i32(0).i32(0).i32(10).i32(10).u32(2).u32(4).u32(0xFFFFFFFE).u32(6);
+    polygons.bytes += QByteArray(16, '\0');
+    QTest::newRow("emf: polygon counts that overflow 32 bits")
+        << MetafileBytes::emf(64, 48, MetafileBytes::emfRecord(91, polygons.bytes)) << false;
+    // A region of two rectangles in the length of one.
+    MetafileBytes::Writer region;
+    region.i32(0).i32(0).i32(10).i32(10).u32(48).u32(1);
+    region.u32(32).u32(1).u32(2).u32(32).i32(0).i32(0).i32(10).i32(10);
+    region.i32(0).i32(0).i32(5).i32(5).i32(5).i32(5).i32(10).i32(10);
+    QTest::newRow("emf: a region counting more rectangles than it holds")
+        << MetafileBytes::emf(64, 48, MetafileBytes::emfRecord(71, region.bytes)) << false;
+}
+
+void TestPictureFile::metafileRecordsAreBounded()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, sound);
+    QString message;
+    try {
+        QCOMPARE(PictureFile::decode(bytes, Kind::Metafile).image().size(), QSize(64, 48));
+    } catch (const VorzoError &error) {
+        message = error.message();
+    }
+    QCOMPARE(message, sound ? QString() : Metafile);
 }
 
 void TestPictureFile::bareNameIsLookedUpInTheCurrentFolder()
