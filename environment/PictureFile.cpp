@@ -89,7 +89,32 @@ bool bitmapIsWhole(const QByteArray &bytes)
     return pixelBytes > 0 && pixelsAt <= bytes.size() && pixelBytes <= bytes.size() - pixelsAt;
 }
 
-// Whether every image an icon's directory lists lies inside the file.
+// Whether the image `length` bytes from `at` of an icon file declares a
+// size within our limits: a PNG in its header chunk, a bitmap in its header
+// (whose height counts the mask's rows too). The reader allocates what they
+// declare, whatever the icon's directory says.
+bool iconImageWithinLimits(const QByteArray &bytes, qint64 at, qint64 length)
+{
+    static const QByteArray pngSignature("\x89PNG\r\n\x1a\n", 8);
+    qint64 width = 0, height = 0;
+    if (length >= 8 && bytes.mid(at, 8) == pngSignature) {
+        // The first chunk, IHDR: its length, its name, the width and height.
+        if (length < 24 || bytes.mid(at + 12, 4) != "IHDR")
+            return false;
+        width = qFromBigEndian<quint32>(bytes.constData() + at + 16);
+        height = qFromBigEndian<quint32>(bytes.constData() + at + 20);
+    } else {
+        if (length < 12)
+            return false;
+        const bool core = u32(bytes, at) == 12; // the old header, of 16-bit sizes
+        width = core ? u16(bytes, at + 4) : i32(bytes, at + 4);
+        height = (core ? u16(bytes, at + 6) : qAbs(qint64(i32(bytes, at + 8)))) / 2;
+    }
+    return width <= MaxSide && height <= MaxSide && withinLimits(QSize(int(width), int(height)));
+}
+
+// Whether every image an icon's directory lists lies inside the file and
+// declares a size within our limits.
 bool iconIsWhole(const QByteArray &bytes)
 {
     if (!inside(bytes, 0, 6))
@@ -98,8 +123,8 @@ bool iconIsWhole(const QByteArray &bytes)
     if (count == 0 || !inside(bytes, 6, 16 * count))
         return false;
     for (int i = 0; i < count; ++i) {
-        const qint64 entry = 6 + 16 * i;
-        if (!inside(bytes, u32(bytes, entry + 12), u32(bytes, entry + 8)))
+        const qint64 entry = 6 + 16 * i, at = u32(bytes, entry + 12), length = u32(bytes, entry + 8);
+        if (!inside(bytes, at, length) || !iconImageWithinLimits(bytes, at, length))
             return false;
     }
     return true;
@@ -207,11 +232,21 @@ PatternImage load(const QString &fileName)
     if (!file.open(QIODevice::ReadOnly))
         throw VorzoError::cannotOpen(fileName);
     // A file longer than any picture we accept is not read at all; a device
-    // that never ends is read only that far.
+    // that never ends is read only that far. Only what is there is
+    // allocated: a read sized by the limit would reserve it whole for every
+    // small file.
     const qint64 limit = maxFileBytes(kind);
     if (!file.isSequential() && file.size() > limit)
         throw VorzoError(invalidMessage(kind));
-    const QByteArray bytes = file.read(limit + 1);
+    QByteArray bytes;
+    if (!file.isSequential())
+        bytes = file.read(file.size());
+    while (file.error() == QFileDevice::NoError && bytes.size() <= limit) {
+        const QByteArray more = file.read(qMin<qint64>(qint64(1) << 16, limit + 1 - bytes.size()));
+        if (more.isEmpty())
+            break;
+        bytes += more;
+    }
     if (file.error() != QFileDevice::NoError)
         throw VorzoError::cannotOpen(fileName);
     return decode(bytes, kind);

@@ -109,6 +109,19 @@ QByteArray oversizedIcon()
     return w.bytes;
 }
 
+// An icon whose one image is a PNG declaring `side` x `side` pixels.
+QByteArray iconOfPngDeclaring(int side)
+{
+    QByteArray png = encoded(filled(1, qRgb(0, 0, 255)), "png");
+    qToBigEndian<quint32>(quint32(side), png.data() + 16);
+    qToBigEndian<quint32>(quint32(side), png.data() + 20);
+    MetafileBytes::Writer w;
+    w.u16(0).u16(1).u16(1);
+    w.bytes += QByteArray(4, '\0'); // 256 x 256, as the directory has it
+    w.u16(1).u16(32).u32(quint32(png.size())).u32(22);
+    return w.bytes + png;
+}
+
 QByteArray oversizedWmf()
 {
     QByteArray bytes = MetafileBytes::wmf(64, 48);
@@ -273,6 +286,7 @@ void TestPictureFile::refuses_data()
     QTest::newRow("emf text by glyph index") << "glyphs.emf" << MetafileBytes::emf(64, 48, MetafileBytes::emfText(48, 0x10))
                                              << Metafile;
     QTest::newRow("emf bytes as a bitmap") << "broken.bmp" << emf << Bitmap;
+    QTest::newRow("icon whose PNG declares 20,000 pixels") << "png.ico" << iconOfPngDeclaring(20000) << Icon;
     QTest::newRow("unknown extension") << "tiles.png" << bitmap
                                        << QStringLiteral("拡張子 .png の画像形式は処理できません");
     QTest::newRow("extension as typed") << "tiles.Gif" << bitmap
