@@ -5,8 +5,6 @@
 
 #include <QFile>
 
-THelpForm *HelpForm = nullptr;
-
 namespace {
 
 // A help page as written in resources/help.

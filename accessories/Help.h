@@ -14,5 +14,3 @@ public:
 private:
     Ui::THelpForm *m_ui;
 };
-
-extern THelpForm *HelpForm;

@@ -6,8 +6,6 @@
 
 #include <QPixmap>
 
-TAboutBox *AboutBox = nullptr;
-
 TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent), m_ui(new Ui::TAboutBox)
 {
     m_ui->setupUi(this);

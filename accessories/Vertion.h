@@ -14,5 +14,3 @@ public:
 private:
     Ui::TAboutBox *m_ui;
 };
-
-extern TAboutBox *AboutBox;

@@ -1,6 +1,7 @@
 #include "VorzoEdit.h"
 #include "ui_VorzoEdit.h"
 
+#include "EditorDocument.h"
 #include "EditorFile.h"
 #include "EditorIcons.h"
 #include "SearchDialogs.h"
@@ -16,11 +17,7 @@
 #include <QTextDocument>
 #include <QToolButton>
 
-TEditForm *EditForm = nullptr;
-
 namespace {
-
-const QString NewDocument = QStringLiteral("新規");
 
 // The text area as find and replace see it.
 class EditArea : public TextSearch::Editable
@@ -55,11 +52,8 @@ private:
 
 } // namespace
 
-TEditForm::TEditForm(QWidget *parent)
-    : QMainWindow(parent),
-      OpenDialog1{FileDialog::Kind::Open, QStringLiteral("開く"), {}, QStringLiteral("htm"), {}},
-      SaveDialog1{FileDialog::Kind::Save, QStringLiteral("名前を付けて保存"), {}, QStringLiteral("htm"), {}},
-      m_ui(new Ui::TEditForm)
+TEditForm::TEditForm(EditorDocument &document, QWidget *parent)
+    : QMainWindow(parent), m_document(document), m_ui(new Ui::TEditForm)
 {
     m_ui->setupUi(this);
     MainEdit = m_ui->MainEdit;
@@ -67,21 +61,16 @@ TEditForm::TEditForm(QWidget *parent)
     Desktop::useFormFont(MainEdit, 13);
     Desktop::centreOnScreen(this);
 
-    // Three choices: HTML files, text files, all files.
-    // Each caption carries its own pattern text; the dialog shows the
-    // caption alone and matches the patterns that follow it.
-    OpenDialog1.filter = SaveDialog1.filter = QStringLiteral(
-        "HTMLファイル(*.html,*.htm) (*.htm *.html);;テキストファイル(*.txt) (*.txt);;すべてのファイル(*.*) (*)");
-
-    // The status bar's one text. Hints cover it for a moment but never
-    // replace it: the save command reads the path back from it.
-    FileName = new QLabel(NewDocument, this);
+    // The status bar's one text, the document's name. Hints cover it for a
+    // moment but never replace it.
+    FileName = new QLabel(m_document.shownName(), this);
     FileName->setObjectName(QStringLiteral("FileName"));
     // A path is shown as it is (never as markup) and cut at the window's
     // edge rather than widening the window.
     FileName->setTextFormat(Qt::PlainText);
     FileName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_ui->StatusBar1->addWidget(FileName, 1);
+    connect(&m_document, &EditorDocument::fileNameChanged, FileName, &QLabel::setText);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -137,9 +126,11 @@ void TEditForm::showEvent(QShowEvent *event)
 
 void TEditForm::setUpMainEdit()
 {
+    // An undo back to the text last opened or saved does not clear the
+    // changed flag: the user has changed the text all the same.
     connect(MainEdit->document(), &QTextDocument::modificationChanged, this, [this](bool modified) {
         if (modified)
-            m_changed = true;
+            m_document.setChanged(true);
     });
     MainEdit->setTabStopDistance(8 * QFontMetricsF(MainEdit->font()).horizontalAdvance(QLatin1Char(' ')));
     // The selection stays as visible when the focus is elsewhere (a find
@@ -148,10 +139,9 @@ void TEditForm::setUpMainEdit()
     for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
     MainEdit->setPalette(palette);
-    // The design colours, white on the window-frame colour, until the
-    // environment sets its own.
-    setTextColour(Qt::white);
-    setBackgroundColour(colourOnScreen(SystemColour::WindowFrame));
+    // The document's colours, the design's until the environment sets its own.
+    showColours();
+    connect(&m_document, &EditorDocument::coloursChanged, this, &TEditForm::showColours);
     connect(MainEdit, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { PopupMenu1->popup(MainEdit->viewport()->mapToGlobal(at)); });
 }
@@ -196,51 +186,30 @@ void TEditForm::connectHandlers()
             [this](bool all) { runGuarded([this, all] { ReplaceDialog1Replace(all); }); });
 }
 
-void TEditForm::setFileDialogFolder(const QString &folder)
-{
-    OpenDialog1.fileName = SaveDialog1.fileName = folder + QStringLiteral("*.htm");
-}
-
-void TEditForm::setTextColour(const QColor &colour)
+void TEditForm::showColours()
 {
     QPalette palette = MainEdit->palette();
-    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::Text, colourOnScreen(m_document.textColour()));
+    palette.setColor(QPalette::Base, colourOnScreen(m_document.backgroundColour()));
     MainEdit->setPalette(palette);
 }
 
-void TEditForm::setBackgroundColour(const QColor &colour)
-{
-    QPalette palette = MainEdit->palette();
-    palette.setColor(QPalette::Base, colour);
-    MainEdit->setPalette(palette);
-}
-
-QString TEditForm::fileName() const
-{
-    return FileName->text();
-}
-
-bool TEditForm::isChanged() const
-{
-    return m_changed;
-}
-
-void TEditForm::setChanged(bool changed)
-{
-    m_changed = changed;
-    MainEdit->document()->setModified(changed);
-}
-
-void TEditForm::showDocument(const QString &text, const QString &name)
+void TEditForm::showDocument(const QString &text, const QString &path)
 {
     MainEdit->setPlainText(text);
-    setChanged(false);
-    FileName->setText(name);
+    saved(path);
+}
+
+void TEditForm::saved(const QString &path)
+{
+    MainEdit->document()->setModified(false);
+    m_document.setChanged(false);
+    m_document.setFileName(path);
 }
 
 void TEditForm::New1Click()
 {
-    if (isChanged()) {
+    if (m_document.isChanged()) {
         const WarningButton answer = dialogs().warning(QStringLiteral("変更されています。保存しますか?"),
                                                        {WarningButton::Yes, WarningButton::No, WarningButton::Cancel});
         if (answer == WarningButton::Cancel)
@@ -249,12 +218,12 @@ void TEditForm::New1Click()
         if (answer == WarningButton::Yes)
             SaveAs1Click();
     }
-    showDocument(QString(), NewDocument);
+    showDocument(QString(), QString());
 }
 
 void TEditForm::Open1Click()
 {
-    const std::optional<QString> chosen = runFileDialog(OpenDialog1);
+    const std::optional<QString> chosen = runFileDialog(m_document.OpenDialog1);
     if (!chosen)
         return;
     showDocument(EditorFile::read(*chosen), *chosen);
@@ -264,22 +233,21 @@ void TEditForm::SaveAs1Click()
 {
     // A text the code page cannot hold is refused before a name is asked.
     const QByteArray bytes = EditorFile::bytesOf(MainEdit->toPlainText());
-    const std::optional<QString> chosen = runFileDialog(SaveDialog1);
+    const std::optional<QString> chosen = runFileDialog(m_document.SaveDialog1);
     if (!chosen)
         return;
     EditorFile::write(*chosen, bytes);
-    setChanged(false);
-    FileName->setText(*chosen);
+    saved(*chosen);
 }
 
 void TEditForm::Save1Click()
 {
-    if (FileName->text() == NewDocument) {
+    if (m_document.isNew()) {
         SaveAs1Click();
         return;
     }
-    EditorFile::write(FileName->text(), EditorFile::bytesOf(MainEdit->toPlainText()));
-    setChanged(false);
+    EditorFile::write(m_document.fileName(), EditorFile::bytesOf(MainEdit->toPlainText()));
+    saved(m_document.fileName());
 }
 
 void TEditForm::Exit1Click()
@@ -314,14 +282,14 @@ void TEditForm::SelectAll1Click()
 
 void TEditForm::N6Click()
 {
-    if (const std::optional<ColourValue> chosen = runColourDialog(ColorDialog1))
-        setTextColour(toQColor(*chosen));
+    if (const std::optional<ColourValue> chosen = runColourDialog(m_document.ColorDialog1))
+        m_document.setTextColour(*chosen);
 }
 
 void TEditForm::N5Click()
 {
-    if (const std::optional<ColourValue> chosen = runColourDialog(ColorDialog1))
-        setBackgroundColour(toQColor(*chosen));
+    if (const std::optional<ColourValue> chosen = runColourDialog(m_document.ColorDialog1))
+        m_document.setBackgroundColour(*chosen);
 }
 
 void TEditForm::Find2Click()
@@ -374,7 +342,7 @@ void TEditForm::ReplaceDialog1Replace(bool all)
 
 bool TEditForm::CloseChack()
 {
-    if (!isChanged())
+    if (!m_document.isChanged())
         return true;
     const WarningButton answer = dialogs().warning(QStringLiteral("テキストエディタは変更されています。保存しますか?"),
                                                    {WarningButton::Yes, WarningButton::No, WarningButton::Cancel});

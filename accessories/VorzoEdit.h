@@ -3,13 +3,11 @@
 // modal; closing it only hides it, so its text, file name and changed flag
 // live as long as the program.
 
-#include "platform/Dialogs.h"
-
 #include <QMainWindow>
 
 namespace Ui { class TEditForm; }
+class EditorDocument;
 class FindDialog;
-class QColor;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -19,26 +17,14 @@ class TEditForm : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TEditForm(QWidget *parent = nullptr);
+    // Shows `document` (file name, changed flag, colours), which outlives
+    // the window; the text is the text area's own.
+    explicit TEditForm(EditorDocument &document, QWidget *parent = nullptr);
     ~TEditForm() override;
 
     // Asked when the program is about to end: may the editor close? Asks
     // about unsaved text; false only when the user cancels.
     bool CloseChack();
-
-    // Set by the environment: both file dialogs start on folder + "*.htm",
-    // and the text area's colours.
-    void setFileDialogFolder(const QString &folder);
-    void setTextColour(const QColor &colour);
-    void setBackgroundColour(const QColor &colour);
-
-    // "新規", or the full path of the document's file.
-    QString fileName() const;
-    bool isChanged() const;
-
-    FileDialog OpenDialog1;
-    FileDialog SaveDialog1;
-    ColourDialog ColorDialog1;
 
     void New1Click();
     void Open1Click();
@@ -73,9 +59,12 @@ private:
     void connectHandlers();
     void setUpToolBar();
     void setUpMainEdit();
-    void showDocument(const QString &text, const QString &name);
-    void setChanged(bool changed);
+    // The text, unchanged, as the file `path` (empty: a new document).
+    void showDocument(const QString &text, const QString &path);
+    void saved(const QString &path);
+    void showColours();
 
+    EditorDocument &m_document;
     Ui::TEditForm *m_ui;
     QPlainTextEdit *MainEdit;
     QLabel *FileName;
@@ -83,9 +72,4 @@ private:
     FindDialog *FindDialog1;
     ReplaceDialog *ReplaceDialog1;
     bool m_iconsSet = false;
-    // Set once the user changes the text; an undo back to the text last
-    // opened or saved does not clear it.
-    bool m_changed = false;
 };
-
-extern TEditForm *EditForm;

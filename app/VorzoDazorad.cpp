@@ -3,11 +3,11 @@
 #include "StartOptions.h"
 #include "StartStage.h"
 #include "Windows.h"
+#include "Workspace.h"
 #include "VorzoDazoradMain.h"
 #include "accessories/Emblem.h"
 #include "desktop/Desktop.h"
 #include "platform/Dialogs.h"
-#include "stage/Stage.h"
 
 #include <QApplication>
 
@@ -23,17 +23,14 @@ int main(int argc, char *argv[])
     Desktop::installServices();
     QApplication::setWindowIcon(Emblem::icon());
 
-    // The edited stage exists before the windows that show it.
-    Stage stage;
-    createWindows(stage);
+    // What the windows show exists before them and outlives them.
+    Workspace workspace;
+    const Windows windows(workspace);
 
     // Closing the main window ends the program, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(Vorzo, &TVorzo::closed, &app, &QApplication::quit, Qt::QueuedConnection);
-    Vorzo->show();
-    openStageGivenAtStart(QApplication::arguments(), *Vorzo);
-    const int result = QApplication::exec();
-
-    destroyWindows();
-    return result;
+    QObject::connect(&windows.main(), &TVorzo::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    windows.main().show();
+    openStageGivenAtStart(QApplication::arguments(), windows.main());
+    return QApplication::exec();
 }

@@ -1,13 +1,15 @@
 #include "VorzoDazoradMain.h"
 #include "ui_VorzoDazoradMain.h"
 
+#include "Windows.h"
+#include "Workspace.h"
+
 #include "accessories/ClockTab.h"
 #include "accessories/Help.h"
 #include "accessories/RelatedLinks.h"
 #include "accessories/Vertion.h"
 #include "accessories/VorzoEdit.h"
 #include "desktop/Desktop.h"
-#include "desktop/SystemColours.h"
 #include "environment/Environ.h"
 #include "environment/VorzoImage.h"
 #include "output/PageTab.h"
@@ -17,7 +19,6 @@
 #include "output/TestPlay.h"
 #include "platform/Dialogs.h"
 #include "platform/Guarded.h"
-#include "platform/Preferences.h"
 #include "platform/Shell.h"
 #include "settings/Setting.h"
 #include "stage/MapCanvas.h"
@@ -29,8 +30,6 @@
 
 #include <QCloseEvent>
 #include <QMenu>
-
-TVorzo *Vorzo = nullptr;
 
 namespace {
 
@@ -47,7 +46,8 @@ void giveMenuHintsToTheirActions(QWidget *window)
 
 } // namespace
 
-TVorzo::TVorzo(Stage &stage, QWidget *parent) : QMainWindow(parent), m_ui(new Ui::TVorzo), m_stage(stage)
+TVorzo::TVorzo(Workspace &workspace, const Windows &windows, QWidget *parent)
+    : QMainWindow(parent), m_ui(new Ui::TVorzo), m_workspace(workspace), m_windows(windows), m_stage(workspace.stage())
 {
     m_ui->setupUi(this);
     Desktop::useFormFont(this);
@@ -71,7 +71,8 @@ TVorzo::TVorzo(Stage &stage, QWidget *parent) : QMainWindow(parent), m_ui(new Ui
         Palette::Controls{m_ui->sel1, m_ui->sel2, m_ui->sel3, m_ui->list1, m_ui->list2, m_ui->list3, paletteMenu, m_ui->PopO1},
         this);
     m_pageTab = std::make_unique<PageTab>(
-        PageTab::Controls{m_ui->before, m_ui->mapping, m_ui->setting, m_ui->after, m_ui->final}, m_stage);
+        PageTab::Controls{m_ui->before, m_ui->mapping, m_ui->setting, m_ui->after, m_ui->final},
+        m_workspace.headTemplate(), m_workspace.tailTemplate());
     m_view = new MapView(
         MapView::Controls{
             m_ui->maincan,
@@ -80,7 +81,7 @@ TVorzo::TVorzo(Stage &stage, QWidget *parent) : QMainWindow(parent), m_ui(new Ui
             m_ui->mappos,
             {{m_ui->ue10, 0, -10}, {m_ui->ue1, 0, -1}, {m_ui->reset, 0, 0}, {m_ui->hidari10, -10, 0}, {m_ui->hidari1, -1, 0},
              {m_ui->migi1, 1, 0}, {m_ui->migi10, 10, 0}, {m_ui->sita1, 0, 1}, {m_ui->sita10, 0, 10}}},
-        m_stage.map(), [] { return imgform->pattern().tiles(); }, this);
+        m_stage.map(), [this] { return m_workspace.pattern().pattern().tiles(); }, this);
     m_placement = new Placement(
         Placement::Controls{m_ui->maincan,
                             {m_ui->N20, m_ui->PopN20}, {m_ui->N21, m_ui->PopN21}, {m_ui->Y291, m_ui->PopY291},
@@ -91,10 +92,11 @@ TVorzo::TVorzo(Stage &stage, QWidget *parent) : QMainWindow(parent), m_ui(new Ui
                                   {m_ui->b1, m_ui->b2, m_ui->b3, m_ui->b4, m_ui->b5},
                                   m_ui->Save,
                                   {m_ui->use1, m_ui->use2, m_ui->use3, m_ui->use4, m_ui->use5}},
-        *m_palette, this);
-    m_stageMenu = new StageMenu(
-        StageMenu::Controls{m_ui->New1, m_ui->Open1, m_ui->SaveAs1, m_ui->SaveAs2, m_ui->N22, m_ui->HTML1, m_ui->Project}, m_stage,
-        [this] { m_view->SetViewOrigin(0, 0); }, this);
+        m_workspace.registered(), *m_palette, this);
+    new StageMenu(
+        StageMenu::Controls{m_ui->New1, m_ui->Open1, m_ui->SaveAs1, m_ui->SaveAs2, m_ui->N22, m_ui->HTML1, m_ui->Project},
+        m_workspace.stageCommands(), m_stage, this);
+    m_workspace.setShowFromStart([this] { m_view->SetViewOrigin(0, 0); });
 
     // Alt+F4 closes the window also where no window manager does it.
     auto *altF4 = new QAction(this);
@@ -114,7 +116,7 @@ TVorzo::~TVorzo()
 
 StageCommands &TVorzo::stageCommands()
 {
-    return m_stageMenu->commands();
+    return m_workspace.stageCommands();
 }
 
 void TVorzo::connectHandlers()
@@ -156,32 +158,10 @@ void TVorzo::FormShow()
     // Each step reports its own failure; the later steps still run, so the
     // defaults snapshot exists whatever failed before it.
     runGuarded([this] { m_view->RedrawCanvas(); });
-    runGuarded([this] { readPreferences(); });
+    runGuarded([this] { m_workspace.readPreferences(); });
     m_firstShowDone = true;
-    runGuarded([this] { ApplyEnvironment(); });
+    runGuarded([this] { m_workspace.ApplyEnvironment(); });
     m_stage.settings().takeDefaultSettingsSnapshot();
-}
-
-void TVorzo::readPreferences()
-{
-    const Preferences stored = Preferences::read();
-    PagesDlg->setValues({stored.saveOpenFolder, stored.imageFile, stored.foreColour, stored.backColour});
-    m_registered->setTexts(stored.registered);
-}
-
-void TVorzo::ApplyEnvironment()
-{
-    // The folder is joined to the pattern as it stands, neither checked nor
-    // created: a wildcard name opens the dialog in that folder.
-    const TPagesDlg::Values environment = PagesDlg->values();
-    const QString stages = environment.saveOpenFolder + QStringLiteral("*.kwt");
-    stageCommands().MainSave.fileName = stages;
-    stageCommands().MainOpen.fileName = stages;
-    EditForm->setFileDialogFolder(environment.saveOpenFolder);
-    imgform->picdialog.fileName = environment.imageFile;
-    imgform->loadPicture(environment.imageFile);
-    EditForm->setTextColour(colourOnScreen(readColourText(environment.foreColour)));
-    EditForm->setBackgroundColour(colourOnScreen(readColourText(environment.backColour)));
 }
 
 bool TVorzo::FormCloseQuery()
@@ -191,7 +171,7 @@ bool TVorzo::FormCloseQuery()
         {WarningButton::Yes, WarningButton::Cancel});
     if (answer != WarningButton::Yes)
         return false;
-    return EditForm->CloseChack();
+    return m_windows.editor().CloseChack();
 }
 
 void TVorzo::closeEvent(QCloseEvent *event)
@@ -218,7 +198,7 @@ QByteArray TVorzo::MakeMapHTML() const
 
 void TVorzo::N2Click()
 {
-    m_pageTab->refresh(MakeMapHTML(), SettingForm->MakeHTML());
+    m_pageTab->show(m_workspace.refreshPage());
     m_ui->PageControl1->setCurrentIndex(HtmlPage);
 }
 
@@ -231,46 +211,47 @@ void TVorzo::T3Click()
 
 void TVorzo::N7Click()
 {
-    EditForm->show();
-    EditForm->raise();
-    EditForm->activateWindow();
+    TEditForm &editor = m_windows.editor();
+    editor.show();
+    editor.raise();
+    editor.activateWindow();
 }
 
 void TVorzo::N9Click()
 {
-    imgform->exec();
+    m_windows.image().exec();
 }
 
 void TVorzo::N13Click()
 {
-    SettingForm->exec();
+    m_windows.settings().exec();
 }
 
 void TVorzo::O1Click()
 {
-    PagesDlg->exec();
+    m_windows.environment().exec();
 }
 
 void TVorzo::F1Click()
 {
-    PagesDlg->selectPage(0);
-    PagesDlg->exec();
+    m_windows.environment().selectPage(0);
+    m_windows.environment().exec();
 }
 
 void TVorzo::T2Click()
 {
-    PagesDlg->selectPage(1);
-    PagesDlg->exec();
+    m_windows.environment().selectPage(1);
+    m_windows.environment().exec();
 }
 
 void TVorzo::Help2Click()
 {
-    HelpForm->exec();
+    m_windows.help().exec();
 }
 
 void TVorzo::About1Click()
 {
-    AboutBox->exec();
+    m_windows.about().exec();
 }
 
 // The accessories: the clock on its page, the related links.

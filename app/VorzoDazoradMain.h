@@ -12,14 +12,16 @@ class Placement;
 class RegisteredItems;
 class Stage;
 class StageCommands;
-class StageMenu;
+class Windows;
+class Workspace;
 
 class TVorzo : public QMainWindow
 {
     Q_OBJECT
 public:
-    // Shows `stage`, which outlives the window.
-    explicit TVorzo(Stage &stage, QWidget *parent = nullptr);
+    // Shows the stage of `workspace`; opens the other windows of `windows`
+    // (made after it). Both outlive the window.
+    TVorzo(Workspace &workspace, const Windows &windows, QWidget *parent = nullptr);
     ~TVorzo() override;
 
     enum Page { MainEditPage = 0, HtmlPage = 1, RegisterPage = 2, ClockPage = 3 };
@@ -32,11 +34,6 @@ public:
 
     // The map parameter text of the current stage map.
     QByteArray MakeMapHTML() const;
-
-    // Puts the environment dialog's four values into effect: the starting
-    // names of the five file dialogs, the pattern image, the text editor's
-    // colours, in that order. A failing step throws; those before it stay.
-    void ApplyEnvironment();
 
 signals:
     // The window has closed for good: the program ends.
@@ -53,7 +50,6 @@ private:
     // Start and end: creation, the first show's work, the close question.
     void FormCreate();
     void FormShow();
-    void readPreferences();
     bool FormCloseQuery();
 
     // システム: refresh the page, test play, exit.
@@ -72,6 +68,8 @@ private:
     void About1Click();
 
     Ui::TVorzo *m_ui;
+    Workspace &m_workspace;
+    const Windows &m_windows;
     Stage &m_stage;
     bool m_firstShowDone = false;
     // Parts of the window's behaviour, each wiring its own controls; the
@@ -81,7 +79,4 @@ private:
     MapView *m_view = nullptr;
     Placement *m_placement = nullptr;
     RegisteredItems *m_registered = nullptr;
-    StageMenu *m_stageMenu = nullptr;
 };
-
-extern TVorzo *Vorzo;

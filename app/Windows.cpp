@@ -1,40 +1,23 @@
 #include "Windows.h"
 
 #include "VorzoDazoradMain.h"
+#include "Workspace.h"
 #include "accessories/Help.h"
 #include "accessories/Vertion.h"
 #include "accessories/VorzoEdit.h"
 #include "environment/Environ.h"
 #include "environment/VorzoImage.h"
 #include "settings/Setting.h"
-#include "stage/Stage.h"
 
-void createWindows(Stage &stage)
+Windows::Windows(Workspace &workspace)
+    : m_main(std::make_unique<TVorzo>(workspace, *this)),
+      m_editor(std::make_unique<TEditForm>(workspace.editor())),
+      m_image(std::make_unique<Timgform>(workspace.pattern())),
+      m_settings(std::make_unique<TSettingForm>(workspace.stage().settings())),
+      m_environment(std::make_unique<TPagesDlg>(workspace.environment(), [&workspace] { workspace.ApplyEnvironment(); })),
+      m_about(std::make_unique<TAboutBox>()),
+      m_help(std::make_unique<THelpForm>())
 {
-    Vorzo = new TVorzo(stage);
-    EditForm = new TEditForm;
-    imgform = new Timgform;
-    SettingForm = new TSettingForm(stage.settings());
-    PagesDlg = new TPagesDlg;
-    PagesDlg->setApplyEnvironment([] { Vorzo->ApplyEnvironment(); });
-    AboutBox = new TAboutBox;
-    HelpForm = new THelpForm;
 }
 
-template <typename Window>
-static void destroy(Window *&window)
-{
-    delete window;
-    window = nullptr;
-}
-
-void destroyWindows()
-{
-    destroy(HelpForm);
-    destroy(AboutBox);
-    destroy(PagesDlg);
-    destroy(SettingForm);
-    destroy(imgform);
-    destroy(EditForm);
-    destroy(Vorzo);
-}
+Windows::~Windows() = default;

@@ -7,7 +7,7 @@
 
 #include "app/VorzoDazoradMain.h"
 #include "app/Windows.h"
-#include "stage/Stage.h"
+#include "app/Workspace.h"
 #include "environment/VorzoImage.h"
 #include "desktop/Desktop.h"
 #include "stage/CanvasPicture.h"
@@ -21,9 +21,9 @@
 int main(int argc, char *argv[])
 {
     const auto app = offscreenApplication(argc, argv);
-    Stage stage;
-    createWindows(stage);
-    Vorzo->show();
+    Workspace workspace;
+    const Windows windows(workspace);
+    windows.main().show();
 
     StageMap map;
     for (int i = 0; i < StageMap::Cells; ++i)
@@ -31,11 +31,11 @@ int main(int argc, char *argv[])
     QImage picture(320, 320, QImage::Format_RGB32);
     const int runs = 5000;
     report("RedrawCanvas, 100 cells placed", runs, medianMicroseconds(runs, [&] {
-        RedrawCanvas(picture, map, ViewOrigin{}, imgform->pattern().tiles());
+        RedrawCanvas(picture, map, ViewOrigin{}, workspace.pattern().pattern().tiles());
     }));
 
-    stage.map() = map;
-    auto *canvas = Vorzo->findChild<MapCanvas *>(QStringLiteral("maincan"));
+    workspace.stage().map() = map;
+    auto *canvas = windows.main().findChild<MapCanvas *>(QStringLiteral("maincan"));
     int step = 0;
     report("movement event during a left drag", runs, medianMicroseconds(runs, [&] {
         ++step;
@@ -45,6 +45,5 @@ int main(int argc, char *argv[])
         QApplication::sendEvent(canvas, &move);
     }));
 
-    destroyWindows();
     return 0;
 }

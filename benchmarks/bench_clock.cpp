@@ -8,7 +8,7 @@
 #include "accessories/ClockTab.h"
 #include "app/VorzoDazoradMain.h"
 #include "app/Windows.h"
-#include "stage/Stage.h"
+#include "app/Workspace.h"
 #include "desktop/Desktop.h"
 #include "platform/Clock.h"
 
@@ -37,12 +37,12 @@ int main(int argc, char *argv[])
 {
     const auto app = offscreenApplication(argc, argv);
 
-    Stage stage;
-    createWindows(stage);
-    Vorzo->show();
-    Vorzo->findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(TVorzo::ClockPage);
+    Workspace workspace;
+    const Windows windows(workspace);
+    windows.main().show();
+    windows.main().findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(TVorzo::ClockPage);
     QApplication::processEvents();
-    ClockTab *clock = Vorzo->findChild<ClockTab *>();
+    ClockTab *clock = windows.main().findChild<ClockTab *>();
 
     const int runs = 20000;
     const struct { const char *what; qint64 step; } cases[] = {
@@ -56,6 +56,5 @@ int main(int argc, char *argv[])
         report(c.what, runs, medianMicroseconds(runs, [&] { clock->TimerTimer(); }));
         setClockService(previous);
     }
-    destroyWindows();
     return 0;
 }

@@ -8,7 +8,7 @@
 #include "accessories/TextSearch.h"
 #include "accessories/VorzoEdit.h"
 #include "app/Windows.h"
-#include "stage/Stage.h"
+#include "app/Workspace.h"
 #include "desktop/Desktop.h"
 #include "platform/ShiftJis.h"
 
@@ -73,18 +73,18 @@ int main(int argc, char *argv[])
     volatile qsizetype size = 0;
     report("reading the file alone", 5, medianMicroseconds(5, [&] { size = EditorFile::read(dialogs.file).size(); }));
 
-    Stage stage;
-    createWindows(stage);
-    EditForm->show();
-    auto *edit = EditForm->findChild<QPlainTextEdit *>(QStringLiteral("MainEdit"));
-    QAction *open = EditForm->findChild<QAction *>(QStringLiteral("Open1"));
+    Workspace workspace;
+    const Windows windows(workspace);
+    windows.editor().show();
+    auto *edit = windows.editor().findChild<QPlainTextEdit *>(QStringLiteral("MainEdit"));
+    QAction *open = windows.editor().findChild<QAction *>(QStringLiteral("Open1"));
     report("open 10 MB and show it", 5, medianMicroseconds(5, [&] {
         open->trigger();
         QApplication::processEvents();
     }));
 
-    EditForm->findChild<QLineEdit *>(QStringLiteral("FindText"))->setText(QStringLiteral("needle"));
-    QAction *findNext = EditForm->findChild<QAction *>(QStringLiteral("FindNext1"));
+    windows.editor().findChild<QLineEdit *>(QStringLiteral("FindText"))->setText(QStringLiteral("needle"));
+    QAction *findNext = windows.editor().findChild<QAction *>(QStringLiteral("FindNext1"));
     const int runs = 21;
     report("F3, the match near the end", runs, medianMicroseconds(runs, [&] {
         edit->moveCursor(QTextCursor::Start);
@@ -107,6 +107,5 @@ int main(int argc, char *argv[])
         const QByteArray qts = "Qt's case-insensitive indexOf, \"" + what.toLatin1() + "\"";
         report(qts.constData(), runs, medianMicroseconds(runs, [&] { at = text.indexOf(what, 0, Qt::CaseInsensitive); }));
     }
-    destroyWindows();
     return 0;
 }

@@ -6,11 +6,11 @@
 
 #include "app/VorzoDazoradMain.h"
 #include "app/Windows.h"
+#include "app/Workspace.h"
 #include "desktop/Desktop.h"
 #include "output/ParameterText.h"
 #include "settings/SettingsList.h"
 #include "settings/SettingsParameterText.h"
-#include "stage/Stage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,13 +35,12 @@ int main(int argc, char *argv[])
     report("MakeSettingsHTML, 40,000 lines", settingsRuns,
            medianMicroseconds(settingsRuns, [&] { sink = sink + MakeSettingsHTML(many).size(); }));
 
-    Stage stage;
-    createWindows(stage);
-    Vorzo->show();
-    stage.map() = map;
-    QAction *refresh = Vorzo->findChild<QAction *>(QStringLiteral("N2"));
+    Workspace workspace;
+    const Windows windows(workspace);
+    windows.main().show();
+    workspace.stage().map() = map;
+    QAction *refresh = windows.main().findChild<QAction *>(QStringLiteral("N2"));
     const int refreshes = 200;
     report("F7 refresh through the main window", refreshes, medianMicroseconds(refreshes, [&] { refresh->trigger(); }));
-    destroyWindows();
     return 0;
 }

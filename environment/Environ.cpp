@@ -1,6 +1,7 @@
 #include "Environ.h"
 #include "ui_Environ.h"
 
+#include "EnvironmentValues.h"
 #include "desktop/Desktop.h"
 #include "platform/Guarded.h"
 #include "platform/Preferences.h"
@@ -8,15 +9,15 @@
 #include <QDir>
 #include <QPushButton>
 
-TPagesDlg *PagesDlg = nullptr;
-
-TPagesDlg::TPagesDlg(QWidget *parent)
+TPagesDlg::TPagesDlg(Environment &environment, std::function<void()> applyEnvironment, QWidget *parent)
     : QDialog(parent),
       OpenPictureDialog1{FileDialog::Kind::Open, QStringLiteral("画像の選択"), QStringLiteral("ビットマップ (*.bmp)"),
                          {}, {}, true},
-      m_ui(new Ui::TPagesDlg)
+      m_environment(environment), m_applyEnvironment(std::move(applyEnvironment)), m_ui(new Ui::TPagesDlg)
 {
     m_ui->setupUi(this);
+    showValues();
+    connect(&m_environment, &Environment::changed, this, &TPagesDlg::showValues);
     Desktop::useFormFont(this);
     setFixedSize(size());
     Desktop::centreOnEveryShow(this);
@@ -38,48 +39,56 @@ void TPagesDlg::selectPage(int index)
     m_ui->PageControl1->setCurrentIndex(index);
 }
 
-TPagesDlg::Values TPagesDlg::values() const
+void TPagesDlg::showValues()
 {
-    return {m_ui->set1_1->text(), m_ui->set1_2->text(), m_ui->set2_1->text(), m_ui->set2_2->text()};
-}
-
-void TPagesDlg::setValues(const Values &values)
-{
+    const EnvironmentValues &values = m_environment.values();
     m_ui->set1_1->setText(values.saveOpenFolder);
     m_ui->set1_2->setText(values.imageFile);
     m_ui->set2_1->setText(values.foreColour);
     m_ui->set2_2->setText(values.backColour);
 }
 
+// A browse changes the value at once; only OK stores and applies it.
 // The chosen folder and one separator, even after a root's own.
 void TPagesDlg::Button1Click()
 {
-    if (const std::optional<QString> folder = dialogs().chooseFolder(QStringLiteral("フォルダの選択")))
-        m_ui->set1_1->setText(*folder + QDir::separator());
+    if (const std::optional<QString> folder = dialogs().chooseFolder(QStringLiteral("フォルダの選択"))) {
+        EnvironmentValues values = m_environment.values();
+        values.saveOpenFolder = *folder + QDir::separator();
+        m_environment.setValues(values);
+    }
 }
 
 void TPagesDlg::Button3Click()
 {
-    if (const std::optional<QString> picture = runFileDialog(OpenPictureDialog1))
-        m_ui->set1_2->setText(*picture);
+    if (const std::optional<QString> picture = runFileDialog(OpenPictureDialog1)) {
+        EnvironmentValues values = m_environment.values();
+        values.imageFile = *picture;
+        m_environment.setValues(values);
+    }
 }
 
 void TPagesDlg::Button4Click()
 {
-    if (const std::optional<ColourValue> colour = runColourDialog(ColorDialog1))
-        m_ui->set2_1->setText(colourText(*colour));
+    if (const std::optional<ColourValue> colour = runColourDialog(ColorDialog1)) {
+        EnvironmentValues values = m_environment.values();
+        values.foreColour = colourText(*colour);
+        m_environment.setValues(values);
+    }
 }
 
 void TPagesDlg::Button5Click()
 {
-    if (const std::optional<ColourValue> colour = runColourDialog(ColorDialog1))
-        m_ui->set2_2->setText(colourText(*colour));
+    if (const std::optional<ColourValue> colour = runColourDialog(ColorDialog1)) {
+        EnvironmentValues values = m_environment.values();
+        values.backColour = colourText(*colour);
+        m_environment.setValues(values);
+    }
 }
 
 void TPagesDlg::OKBtnClick()
 {
-    const Values stored = values();
+    const EnvironmentValues &stored = m_environment.values();
     Preferences::writeEnvironment(stored.saveOpenFolder, stored.imageFile, stored.foreColour, stored.backColour);
-    if (m_applyEnvironment)
-        m_applyEnvironment();
+    m_applyEnvironment();
 }

@@ -1,24 +1,20 @@
 #include "VorzoImage.h"
 #include "ui_VorzoImage.h"
 
-#include "PictureFile.h"
+#include "PatternHolder.h"
 #include "desktop/Desktop.h"
 #include "platform/Guarded.h"
 
 #include <QPixmap>
 
-Timgform *imgform = nullptr;
-
-Timgform::Timgform(QWidget *parent)
-    : QDialog(parent),
-      picdialog{FileDialog::Kind::Open, QStringLiteral("使用する画像を変更する"), QStringLiteral("ビットマップ (*.bmp)"),
-                QStringLiteral("bmp"), {}, true},
-      m_ui(new Ui::Timgform)
+Timgform::Timgform(PatternHolder &pattern, QWidget *parent)
+    : QDialog(parent), m_pattern(pattern), m_ui(new Ui::Timgform)
 {
     m_ui->setupUi(this);
     Desktop::useFormFont(this);
     move(192, 114); // where it was designed to open, not centred
-    setPattern(PatternImage::builtIn());
+    showPattern();
+    connect(&m_pattern, &PatternHolder::changed, this, &Timgform::showPattern);
     connect(m_ui->openpic, &QPushButton::clicked, this, guarded([this] { openpicClick(); }));
 }
 
@@ -27,22 +23,16 @@ Timgform::~Timgform()
     delete m_ui;
 }
 
-void Timgform::setPattern(PatternImage pattern)
+void Timgform::showPattern()
 {
-    m_pattern = std::move(pattern);
-    m_ui->Using->setPixmap(QPixmap::fromImage(m_pattern.image()));
-}
-
-void Timgform::loadPicture(const QString &fileName)
-{
-    setPattern(PictureFile::load(fileName));
+    m_ui->Using->setPixmap(QPixmap::fromImage(m_pattern.pattern().image()));
 }
 
 // The choice is neither stored nor drawn on the canvas until its next redraw.
 void Timgform::openpicClick()
 {
-    const std::optional<QString> chosen = runFileDialog(picdialog);
+    const std::optional<QString> chosen = runFileDialog(m_pattern.picdialog);
     if (!chosen)
         return;
-    loadPicture(*chosen);
+    m_pattern.loadPicture(*chosen);
 }

@@ -1,11 +1,13 @@
 #pragma once
-// The "HTML生成" tab: the two templates the user edits, the generated map and
+// The "HTML生成" tab: the two templates the user edits (the workspace's
+// documents, shown in the boxes before and after), the generated map and
 // settings parameter text, and the finished page.
 
 #include <QByteArray>
 
 class QPlainTextEdit;
-class Stage;
+class QTextDocument;
+struct PageParts;
 
 class PageTab
 {
@@ -15,17 +17,15 @@ public:
         QPlainTextEdit *before, *mapping, *setting, *after, *final;
     };
 
-    PageTab(const Controls &controls, Stage &stage);
+    // The boxes before and after show and edit `head` and `tail`, which
+    // outlive them.
+    PageTab(const Controls &controls, QTextDocument &head, QTextDocument &tail);
 
-    // Shows the new parameter texts and joins the finished page from the
-    // templates as they stand and those texts; the page becomes the stage's.
-    // A template that the code page cannot hold throws before anything
-    // changes.
-    void refresh(const QByteArray &mapping, const QByteArray &setting);
+    // Shows the parameter texts and the finished page of a refresh.
+    void show(const PageParts &page);
 
 private:
     static void show(QPlainTextEdit *box, const QByteArray &bytes);
 
     Controls m_controls;
-    Stage &m_stage;
 };

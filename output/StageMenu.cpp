@@ -6,8 +6,7 @@
 #include <QAction>
 #include <QLineEdit>
 
-StageMenu::StageMenu(const Controls &c, Stage &stage, std::function<void()> showFromStart, QObject *parent)
-    : QObject(parent), m_commands(stage, std::move(showFromStart))
+StageMenu::StageMenu(const Controls &c, StageCommands &commands, Stage &stage, QObject *parent) : QObject(parent)
 {
     const struct { QAction *entry; void (StageCommands::*handler)(); } entries[] = {
         {c.New1, &StageCommands::New1Click}, {c.Open1, &StageCommands::Open1Click},
@@ -15,7 +14,7 @@ StageMenu::StageMenu(const Controls &c, Stage &stage, std::function<void()> show
         {c.N22, &StageCommands::N22Click}, {c.HTML1, &StageCommands::HTML1Click},
     };
     for (const auto &[entry, handler] : entries)
-        connect(entry, &QAction::triggered, this, guarded([this, handler = handler] { (m_commands.*handler)(); }));
+        connect(entry, &QAction::triggered, this, guarded([&commands, handler = handler] { (commands.*handler)(); }));
     c.project->setText(stage.projectName());
     connect(&stage, &Stage::projectNameChanged, c.project, &QLineEdit::setText);
 }

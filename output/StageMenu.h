@@ -19,10 +19,6 @@ public:
         QLineEdit *project;
     };
 
-    StageMenu(const Controls &controls, Stage &stage, std::function<void()> showFromStart, QObject *parent);
-
-    StageCommands &commands() { return m_commands; }
-
-private:
-    StageCommands m_commands;
+    // Runs `commands`, on `stage`; both outlive the menu.
+    StageMenu(const Controls &controls, StageCommands &commands, Stage &stage, QObject *parent);
 };

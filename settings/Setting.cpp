@@ -11,8 +11,6 @@
 
 #include <QHeaderView>
 
-TSettingForm *SettingForm = nullptr;
-
 namespace {
 constexpr int KeyColumnWidth = 124;
 constexpr int ValueColumnWidth = 645;

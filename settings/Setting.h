@@ -42,5 +42,3 @@ private:
     SettingHelp m_help;
     int m_rowBeforeReset = 0;
 };
-
-extern TSettingForm *SettingForm;

@@ -1,50 +1,42 @@
 #include "RegisteredItems.h"
 
 #include "Palette.h"
-#include "RegisteredItem.h"
-#include "platform/Preferences.h"
+#include "RegisteredTexts.h"
 #include "platform/Guarded.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 
-RegisteredItems::RegisteredItems(const Controls &controls, Palette &palette, QObject *parent)
-    : QObject(parent), m_controls(controls), m_palette(palette)
+RegisteredItems::RegisteredItems(const Controls &controls, RegisteredTexts &items, Palette &palette, QObject *parent)
+    : QObject(parent), m_controls(controls), m_items(items), m_palette(palette)
 {
     for (int k = 0; k < m_controls.boxes.size(); ++k) {
+        QLineEdit *box = m_controls.boxes[k];
+        box->setText(m_items.text(k));
+        connect(box, &QLineEdit::textChanged, this, [this, k](const QString &text) { m_items.setText(k, text); });
         connect(m_controls.buttons[k], &QPushButton::clicked, this, guarded([this, k] { b1Click(k); }));
         connect(m_controls.recall[k], &QAction::triggered, this, guarded([this, k] { use1Click(k); }));
     }
+    connect(&m_items, &RegisteredTexts::changed, this, [this](int k) {
+        if (QLineEdit *box = m_controls.boxes.value(k); box && box->text() != m_items.text(k))
+            box->setText(m_items.text(k));
+    });
     connect(m_controls.save, &QPushButton::clicked, this, guarded([this] { SaveClick(); }));
-}
-
-QStringList RegisteredItems::texts() const
-{
-    QStringList texts;
-    for (const QLineEdit *box : m_controls.boxes)
-        texts.append(box->text());
-    return texts;
-}
-
-void RegisteredItems::setTexts(const QStringList &texts)
-{
-    for (int k = 0; k < m_controls.boxes.size(); ++k)
-        m_controls.boxes[k]->setText(texts.value(k));
 }
 
 void RegisteredItems::b1Click(int k)
 {
-    m_controls.boxes[k]->setText(QString::number(m_palette.PaletteSelection()));
+    m_items.setText(k, QString::number(m_palette.PaletteSelection()));
 }
 
 void RegisteredItems::SaveClick()
 {
-    Preferences::writeRegistered(texts());
+    m_items.save();
 }
 
 void RegisteredItems::use1Click(int k)
 {
-    if (const std::optional<CellCode> code = registeredCode(m_controls.boxes[k]->text()))
+    if (const std::optional<CellCode> code = m_items.recall(k))
         m_palette.recall(*code);
 }

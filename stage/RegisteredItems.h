@@ -1,6 +1,7 @@
 #pragma once
-// The "登録" page: five palette entries kept in the boxes No1 to No5, set from
-// the palette, saved to the preferences file, recalled with F1 to F5.
+// The "登録" page: the five registered items shown and edited in the boxes
+// No1 to No5, set from the palette, saved to the preferences file, recalled
+// with F1 to F5.
 
 #include <QList>
 #include <QObject>
@@ -10,6 +11,7 @@ class Palette;
 class QAction;
 class QLineEdit;
 class QPushButton;
+class RegisteredTexts;
 
 class RegisteredItems : public QObject
 {
@@ -23,10 +25,8 @@ public:
         QList<QAction *> recall;      // use1 .. use5
     };
 
-    RegisteredItems(const Controls &controls, Palette &palette, QObject *parent);
-
-    QStringList texts() const;
-    void setTexts(const QStringList &texts);
+    // Shows and edits `items`, which outlive the boxes.
+    RegisteredItems(const Controls &controls, RegisteredTexts &items, Palette &palette, QObject *parent);
 
     void b1Click(int k);     // box k := the palette's code
     void SaveClick();
@@ -34,5 +34,6 @@ public:
 
 private:
     Controls m_controls;
+    RegisteredTexts &m_items;
     Palette &m_palette;
 };

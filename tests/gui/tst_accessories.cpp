@@ -41,7 +41,7 @@ private:
     static QTabWidget *mainTabs() { return WindowFixture::control<QTabWidget>("PageControl1"); }
     template <typename T> static T *clockControl(const char *name)
     {
-        return Vorzo->findChild<ClockTab *>()->findChild<T *>(QLatin1String(name));
+        return mainWindow()->findChild<ClockTab *>()->findChild<T *>(QLatin1String(name));
     }
 };
 
@@ -133,7 +133,7 @@ void TestAccessories::clockShowsTheTimeAndTheAlarmRingsThroughModalWindows()
 void TestAccessories::helpPages()
 {
     WindowFixture f;
-    auto *pages = HelpForm->findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+    auto *pages = helpForm()->findChild<QTabWidget *>(QStringLiteral("PageControl1"));
     const QList<QPair<QString, QString>> expected{
         {"基本的な使い方", "1.概要"},
         {"セーブ・オープン", "1.ぼるぞクリエイターが保存するファイル"},
@@ -152,8 +152,8 @@ void TestAccessories::helpPages()
         QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
         QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     }
-    QCOMPARE(HelpForm->size(), QSize(502, 340));
-    QCOMPARE(HelpForm->minimumSize(), HelpForm->maximumSize());
+    QCOMPARE(helpForm()->size(), QSize(502, 340));
+    QCOMPARE(helpForm()->minimumSize(), helpForm()->maximumSize());
 }
 
 void TestAccessories::helpOpensOnThePageLastViewed()
@@ -183,7 +183,7 @@ void TestAccessories::versionWindowShowsTheEmblemUnsmoothed()
     QCOMPARE(emblem.pixelColor(0, 0).alpha(), 0);
     QCOMPARE(emblem.pixelColor(5, 5).alpha(), 255);
 
-    auto *icon = AboutBox->findChild<QLabel *>(QStringLiteral("ProgramIcon"));
+    auto *icon = aboutBox()->findChild<QLabel *>(QStringLiteral("ProgramIcon"));
     QCOMPARE(icon->geometry(), QRect(8, 8, 64, 64));
     const QImage shown = icon->pixmap().toImage().convertToFormat(emblem.format());
     QCOMPARE(shown.size(), QSize(64, 64));
@@ -209,7 +209,7 @@ void TestAccessories::versionWindowCloses()
     WindowFixture f;
     bool closedByIt = false;
     f.whenModalOpens([&](QWidget *modal) {
-        QCOMPARE(modal, static_cast<QWidget *>(AboutBox));
+        QCOMPARE(modal, static_cast<QWidget *>(aboutBox()));
         if (how == "OK")
             QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("OKButton")), Qt::LeftButton);
         else if (how == "Enter")
@@ -220,7 +220,7 @@ void TestAccessories::versionWindowCloses()
     });
     f.action("About1")->trigger();
     QVERIFY(closedByIt);
-    QCOMPARE(AboutBox->size(), QSize(298, 213));
+    QCOMPARE(aboutBox()->size(), QSize(298, 213));
     QVERIFY(f.dialogs.shown().isEmpty());
 }
 
@@ -259,18 +259,18 @@ void TestAccessories::pixelText()
 void TestAccessories::dialogsOpenCentredEachTime_data()
 {
     QTest::addColumn<QString>("dialog");
-    QTest::newRow("environment") << QStringLiteral("PagesDlg");
-    QTest::newRow("help") << QStringLiteral("HelpForm");
-    QTest::newRow("version") << QStringLiteral("AboutBox");
+    QTest::newRow("environment") << QStringLiteral("pagesDlg()");
+    QTest::newRow("help") << QStringLiteral("helpForm()");
+    QTest::newRow("version") << QStringLiteral("aboutBox()");
 }
 
 void TestAccessories::dialogsOpenCentredEachTime()
 {
     QFETCH(QString, dialog);
     WindowFixture f;
-    QWidget *window = dialog == QLatin1String("PagesDlg") ? static_cast<QWidget *>(PagesDlg)
-                      : dialog == QLatin1String("HelpForm") ? static_cast<QWidget *>(HelpForm)
-                                                            : static_cast<QWidget *>(AboutBox);
+    QWidget *window = dialog == QLatin1String("pagesDlg()") ? static_cast<QWidget *>(pagesDlg())
+                      : dialog == QLatin1String("helpForm()") ? static_cast<QWidget *>(helpForm())
+                                                            : static_cast<QWidget *>(aboutBox());
     const QPoint centre = window->screen()->availableGeometry().center();
     for (const QPoint movedTo : {QPoint(3, 5), QPoint(400, 300)}) {
         window->show();

@@ -41,16 +41,16 @@ private slots:
     void closingHidesAndColoursShareOneDialog();
 
 private:
-    static QPlainTextEdit *edit() { return EditForm->findChild<QPlainTextEdit *>("MainEdit"); }
-    static QAction *entry(const char *name) { return EditForm->findChild<QAction *>(name); }
+    static QPlainTextEdit *edit() { return editForm()->findChild<QPlainTextEdit *>("MainEdit"); }
+    static QAction *entry(const char *name) { return editForm()->findChild<QAction *>(name); }
     template <typename T> static T *in(const char *dialog, const char *name)
     {
-        return EditForm->findChild<QWidget *>(dialog)->findChild<T *>(name);
+        return editForm()->findChild<QWidget *>(dialog)->findChild<T *>(name);
     }
     static void openEditor(WindowFixture &f)
     {
         f.action("N7")->trigger();
-        QApplication::setActiveWindow(EditForm);
+        QApplication::setActiveWindow(editForm());
         edit()->setFocus();
     }
     static QByteArray sjis(const QString &text) { return ShiftJis::encode(text); }
@@ -69,13 +69,13 @@ void TestEditor::newSaveSaveAsSave()
     QTemporaryDir dir;
     const QString a = dir.filePath("a.htm"), b = dir.filePath("b.htm");
     openEditor(f);
-    QCOMPARE(EditForm->fileName(), "新規");
+    QCOMPARE(workspace().editor().shownName(), "新規");
 
     // A new document: 上書き保存(&S) asks for the name.
     commit("ぼるぞ");
     QTest::keyClick(edit(), Qt::Key_Return);
     QTest::keyClicks(edit(), "abc");
-    QVERIFY(EditForm->isChanged());
+    QVERIFY(workspace().editor().isChanged());
     f.dialogs.pick(a);
     entry("Save1")->trigger();
     QCOMPARE(f.dialogs.fileDialogs.size(), 1);
@@ -84,38 +84,38 @@ void TestEditor::newSaveSaveAsSave()
     QCOMPARE(save.defaultSuffix, "htm");
     QCOMPARE(save.filter.split(";;").size(), 3);
     QCOMPARE(TestFiles::contents(a), sjis("ぼるぞ") + "\r\nabc\r\n");
-    QCOMPARE(EditForm->fileName(), a);
-    QVERIFY(!EditForm->isChanged());
+    QCOMPARE(workspace().editor().shownName(), a);
+    QVERIFY(!workspace().editor().isChanged());
 
     // Named: saved without a dialog, also while a hint covers the status bar.
     QTest::keyClicks(edit(), "d");
-    QWidget *saveButton = EditForm->findChild<QToolButton *>("ToolButton6");
+    QWidget *saveButton = editForm()->findChild<QToolButton *>("ToolButton6");
     QEnterEvent pointerEnters(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
     QApplication::sendEvent(saveButton, &pointerEnters);
-    QCOMPARE(EditForm->statusBar()->currentMessage(), "上書き保存");
+    QCOMPARE(editForm()->statusBar()->currentMessage(), "上書き保存");
     entry("Save1")->trigger();
     QCOMPARE(f.dialogs.fileDialogs.size(), 1);
     QCOMPARE(TestFiles::contents(a), sjis("ぼるぞ") + "\r\nabcd\r\n");
-    QVERIFY(!EditForm->isChanged());
+    QVERIFY(!workspace().editor().isChanged());
 
     // An undo back to the saved text: the user has changed it all the same.
     QTest::keyClicks(edit(), "x");
     QTest::keyClick(edit(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(edit()->toPlainText(), QStringLiteral("ぼるぞ\nabcd"));
-    QVERIFY(EditForm->isChanged());
+    QVERIFY(workspace().editor().isChanged());
 
     // The tool bar's 上書き保存 always asks; cancelling it changes nothing.
     QTest::keyClicks(edit(), "e");
     f.dialogs.pick(std::nullopt);
     QTest::mouseClick(saveButton, Qt::LeftButton);
     QCOMPARE(f.dialogs.fileDialogs.size(), 2);
-    QCOMPARE(EditForm->fileName(), a);
-    QVERIFY(EditForm->isChanged());
+    QCOMPARE(workspace().editor().shownName(), a);
+    QVERIFY(workspace().editor().isChanged());
 
     f.dialogs.pick(b);
     entry("SaveAs1")->trigger();
     QCOMPARE(TestFiles::contents(b), sjis("ぼるぞ") + "\r\nabcde\r\n");
-    QCOMPARE(EditForm->fileName(), b);
+    QCOMPARE(workspace().editor().shownName(), b);
 
     // はい, then a cancelled save dialog: the text goes all the same.
     QTest::keyClicks(edit(), "f");
@@ -125,8 +125,8 @@ void TestEditor::newSaveSaveAsSave()
     QCOMPARE(f.dialogs.texts(Kind::Warning), QStringList{"変更されています。保存しますか?"});
     QCOMPARE(f.dialogs.shown().constLast().kind, Kind::File);
     QCOMPARE(edit()->toPlainText(), QString());
-    QCOMPARE(EditForm->fileName(), "新規");
-    QVERIFY(!EditForm->isChanged());
+    QCOMPARE(workspace().editor().shownName(), "新規");
+    QVERIFY(!workspace().editor().isChanged());
     QCOMPARE(TestFiles::contents(b), sjis("ぼるぞ") + "\r\nabcde\r\n");
 }
 
@@ -175,9 +175,9 @@ void TestEditor::closeChack()
         f.dialogs.answer(answer);
     if (!picked.isEmpty())
         f.dialogs.pick(path);
-    QSignalSpy closed(Vorzo, &TVorzo::closed);
+    QSignalSpy closed(mainWindow(), &TVorzo::closed);
 
-    Vorzo->close();
+    mainWindow()->close();
     QStringList questions{QStringLiteral("保存されていないデータはすべて失われます。\r\nよろしいですか。\r\n")};
     if (!answers.isEmpty())
         questions << "テキストエディタは変更されています。保存しますか?";
@@ -228,14 +228,14 @@ void TestEditor::openKeepsOrRefuses()
     if (saved.isEmpty()) {
         QCOMPARE(f.dialogs.texts(Kind::Error), QStringList{shown.arg(path)});
         QCOMPARE(edit()->toPlainText(), "keep");
-        QVERIFY(EditForm->isChanged());
-        QCOMPARE(EditForm->fileName(), "新規");
+        QVERIFY(workspace().editor().isChanged());
+        QCOMPARE(workspace().editor().shownName(), "新規");
         return;
     }
     QCOMPARE(f.dialogs.texts(Kind::Error), QStringList());
     QCOMPARE(edit()->toPlainText(), shown);
-    QVERIFY(!EditForm->isChanged());
-    QCOMPARE(EditForm->fileName(), path);
+    QVERIFY(!workspace().editor().isChanged());
+    QCOMPARE(workspace().editor().shownName(), path);
     entry("Save1")->trigger();
     QCOMPARE(TestFiles::contents(path), saved);
 }
@@ -263,11 +263,11 @@ void TestEditor::pasteAndTheContextMenu()
         data->setData(format, "x\r\ny");
     QApplication::clipboard()->setMimeData(data);
 
-    auto *menu = EditForm->findChild<QMenu *>("PopupMenu1");
+    auto *menu = editForm()->findChild<QMenu *>("PopupMenu1");
     if (entry == "Paste2") {
         // Through the window, where a right button press turns into a context menu.
-        const QPoint at = edit()->viewport()->mapTo(EditForm, QPoint(20, 20));
-        QTest::mouseClick(EditForm->windowHandle(), Qt::RightButton, {}, at);
+        const QPoint at = edit()->viewport()->mapTo(editForm(), QPoint(20, 20));
+        QTest::mouseClick(editForm()->windowHandle(), Qt::RightButton, {}, at);
         QTRY_VERIFY(menu->isVisible());
     }
     this->entry(qPrintable(entry))->trigger();
@@ -284,7 +284,7 @@ void TestEditor::findAndReplaceThroughTheDialogs()
     openEditor(f);
     edit()->setPlainText("abc ABC xyz abc");
     entry("Find2")->trigger();
-    auto *find = EditForm->findChild<QDialog *>("FindDialog1");
+    auto *find = editForm()->findChild<QDialog *>("FindDialog1");
     QVERIFY(find->isVisible());
     QVERIFY(!QApplication::activeModalWidget());
     // Typing goes on while the dialog is open.
@@ -295,7 +295,7 @@ void TestEditor::findAndReplaceThroughTheDialogs()
     QTest::mouseClick(in<QPushButton>("FindDialog1", "FindNext"), Qt::LeftButton);
     QVERIFY(!find->isVisible());
     QCOMPARE(edit()->textCursor().selectionStart(), 1);
-    QApplication::setActiveWindow(EditForm);
+    QApplication::setActiveWindow(editForm());
     WindowFixture::press(Qt::Key_F3);
     QCOMPARE(edit()->textCursor().selectionStart(), 5);
     WindowFixture::press(Qt::Key_F3);
@@ -305,7 +305,7 @@ void TestEditor::findAndReplaceThroughTheDialogs()
     QCOMPARE(edit()->textCursor().selectionStart(), 13);
 
     entry("Replace1")->trigger();
-    auto *replace = EditForm->findChild<QDialog *>("ReplaceDialog1");
+    auto *replace = editForm()->findChild<QDialog *>("ReplaceDialog1");
     QTest::keyClicks(in<QLineEdit>("ReplaceDialog1", "FindText"), "ABC");
     QTest::keyClicks(in<QLineEdit>("ReplaceDialog1", "ReplaceText"), "d");
     QTest::mouseClick(in<QPushButton>("ReplaceDialog1", "FindNext"), Qt::LeftButton);
@@ -321,7 +321,7 @@ void TestEditor::findAndReplaceThroughTheDialogs()
     QCOMPARE(edit()->toPlainText(), "xd ABC xyz d");
     QCOMPARE(f.dialogs.texts(Kind::Warning).size(), 4);
     QCOMPARE(f.dialogs.texts(Kind::Message), QStringList{"見つかりませんでした。"});
-    QVERIFY(EditForm->isChanged());
+    QVERIFY(workspace().editor().isChanged());
 }
 
 void TestEditor::closingHidesAndColoursShareOneDialog()
@@ -329,11 +329,11 @@ void TestEditor::closingHidesAndColoursShareOneDialog()
     WindowFixture f;
     openEditor(f);
     QTest::keyClicks(edit(), "kept");
-    EditForm->close();
-    QVERIFY(!EditForm->isVisible());
+    editForm()->close();
+    QVERIFY(!editForm()->isVisible());
     f.action("N7")->trigger();
     QCOMPARE(edit()->toPlainText(), "kept");
-    QVERIFY(EditForm->isChanged());
+    QVERIFY(workspace().editor().isChanged());
 
     f.dialogs.pickColour(0x0000FF);
     entry("N6")->trigger();

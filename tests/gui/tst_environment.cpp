@@ -31,20 +31,20 @@ private slots:
 private:
     static QColor textColour() { return editArea()->palette().color(QPalette::Text); }
     static QColor backgroundColour() { return editArea()->palette().color(QPalette::Base); }
-    static QPlainTextEdit *editArea() { return EditForm->findChild<QPlainTextEdit *>(QStringLiteral("MainEdit")); }
-    static QString field(const char *name) { return PagesDlg->findChild<QLineEdit *>(QLatin1String(name))->text(); }
+    static QPlainTextEdit *editArea() { return editForm()->findChild<QPlainTextEdit *>(QStringLiteral("MainEdit")); }
+    static QString field(const char *name) { return pagesDlg()->findChild<QLineEdit *>(QLatin1String(name))->text(); }
 };
 
 void TestEnvironment::firstShowAppliesTheDefaults()
 {
     WindowFixture f; // no dazorad.ini
     const QString projects = f.programFolder() + QStringLiteral("Projects") + QDir::separator();
-    QCOMPARE(PagesDlg->values().saveOpenFolder, projects);
-    QCOMPARE(Vorzo->stageCommands().MainOpen.fileName, projects + QStringLiteral("*.kwt"));
-    QCOMPARE(Vorzo->stageCommands().MainSave.fileName, projects + QStringLiteral("*.kwt"));
-    QCOMPARE(EditForm->OpenDialog1.fileName, projects + QStringLiteral("*.htm"));
-    QCOMPARE(EditForm->SaveDialog1.fileName, projects + QStringLiteral("*.htm"));
-    QCOMPARE(imgform->picdialog.fileName, QStringLiteral("zuzodovi.bmp"));
+    QCOMPARE(workspace().environment().values().saveOpenFolder, projects);
+    QCOMPARE(mainWindow()->stageCommands().MainOpen.fileName, projects + QStringLiteral("*.kwt"));
+    QCOMPARE(mainWindow()->stageCommands().MainSave.fileName, projects + QStringLiteral("*.kwt"));
+    QCOMPARE(workspace().editor().OpenDialog1.fileName, projects + QStringLiteral("*.htm"));
+    QCOMPARE(workspace().editor().SaveDialog1.fileName, projects + QStringLiteral("*.htm"));
+    QCOMPARE(workspace().pattern().picdialog.fileName, QStringLiteral("zuzodovi.bmp"));
     QCOMPARE(textColour(), QColor(Qt::white));
     QCOMPARE(backgroundColour(), QColor(Qt::black));
     QVERIFY(f.dialogs.texts(Kind::Error).isEmpty());
@@ -73,16 +73,16 @@ void TestEnvironment::aFailingStepStopsTheLaterOnes()
     QFETCH(QColor, text);
     WindowFixture f(false);
     QVERIFY(TestFiles::put(f.programFolder() + QStringLiteral("dazorad.ini"), "[Directory]\r\n" + environment));
-    imgform->setPattern(PatternImage(QImage(8, 8, QImage::Format_RGB32), PatternImage::Kind::Bitmap));
+    workspace().pattern().setPattern(PatternImage(QImage(8, 8, QImage::Format_RGB32), PatternImage::Kind::Bitmap));
     const QColor designBackground = backgroundColour();
     f.show();
 
     QCOMPARE(f.dialogs.texts(Kind::Error), QStringList{error});
-    QCOMPARE(Vorzo->stageCommands().MainOpen.fileName, QStringLiteral("/s/*.kwt")); // done before
-    QCOMPARE(imgform->pattern().image().width(), pictureLoaded ? 320 : 8);
+    QCOMPARE(mainWindow()->stageCommands().MainOpen.fileName, QStringLiteral("/s/*.kwt")); // done before
+    QCOMPARE(workspace().pattern().pattern().image().width(), pictureLoaded ? 320 : 8);
     QCOMPARE(textColour(), text);
     QCOMPARE(backgroundColour(), designBackground);
-    QVERIFY(Vorzo->firstShowDone());
+    QVERIFY(mainWindow()->firstShowDone());
 }
 
 void TestEnvironment::browseCancelThenOk()
@@ -121,7 +121,7 @@ void TestEnvironment::browseCancelThenOk()
              "[Directory]\r\nSaveOpen=" + QFile::encodeName(stages.path() + QDir::separator())
                  + "\r\nImage=zuzodovi.bmp\r\n[TextEditor]\r\nFore=$00FF8040\r\nBack=$000000\r\n");
     // Applied at once.
-    QCOMPARE(Vorzo->stageCommands().MainOpen.fileName, stages.path() + QDir::separator() + QStringLiteral("*.kwt"));
+    QCOMPARE(mainWindow()->stageCommands().MainOpen.fileName, stages.path() + QDir::separator() + QStringLiteral("*.kwt"));
     QCOMPARE(textColour(), QColor(64, 128, 255));
     QVERIFY(f.dialogs.texts(Kind::Error).isEmpty());
 }
@@ -130,13 +130,13 @@ void TestEnvironment::imageWindowKeepsItsSizeForAnyPicture()
 {
     // The picture is clipped by the window, never the window grown to it.
     WindowFixture f;
-    imgform->setPattern(PatternImage(QImage(640, 448, QImage::Format_RGB32), PatternImage::Kind::Bitmap));
-    imgform->show();
-    QVERIFY(QTest::qWaitForWindowExposed(imgform));
-    QCOMPARE(imgform->size(), QSize(476, 283));
-    imgform->resize(400, 150);
-    QCOMPARE(imgform->height(), 150);
-    imgform->hide();
+    workspace().pattern().setPattern(PatternImage(QImage(640, 448, QImage::Format_RGB32), PatternImage::Kind::Bitmap));
+    imageWindow()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(imageWindow()));
+    QCOMPARE(imageWindow()->size(), QSize(476, 283));
+    imageWindow()->resize(400, 150);
+    QCOMPARE(imageWindow()->height(), 150);
+    imageWindow()->hide();
 }
 
 QTEST_MAIN(TestEnvironment)

@@ -75,24 +75,24 @@ void TestMainWindow::startUpState()
 {
     WindowFixture f;
     const QList<QPair<QWidget *, QString>> windows{
-        {Vorzo, QStringLiteral("ぼるぞクリエイター")},     {EditForm, QStringLiteral("テキストエディタ")},
-        {imgform, QStringLiteral("画像")},                   {SettingForm, QStringLiteral("詳細設定")},
-        {PagesDlg, QStringLiteral("環境設定")},              {AboutBox, QStringLiteral("バージョン情報")},
-        {HelpForm, QStringLiteral("ぼるぞクリエイター  ヘルプ")},
+        {mainWindow(), QStringLiteral("ぼるぞクリエイター")},     {editForm(), QStringLiteral("テキストエディタ")},
+        {imageWindow(), QStringLiteral("画像")},                   {settingForm(), QStringLiteral("詳細設定")},
+        {pagesDlg(), QStringLiteral("環境設定")},              {aboutBox(), QStringLiteral("バージョン情報")},
+        {helpForm(), QStringLiteral("ぼるぞクリエイター  ヘルプ")},
     };
     for (const auto &[window, caption] : windows) {
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), caption);
-        QCOMPARE(window->isVisible(), window == Vorzo);
+        QCOMPARE(window->isVisible(), window == mainWindow());
     }
-    QVERIFY(Vorzo->firstShowDone());
+    QVERIFY(mainWindow()->firstShowDone());
 
     // Client area 731 x 571 below the menu bar, not resizable.
-    QCOMPARE(Vorzo->width(), 731);
-    QCOMPARE(Vorzo->height() - Vorzo->menuBar()->height(), 571);
-    QCOMPARE(Vorzo->minimumSize(), Vorzo->maximumSize());
-    QCOMPARE(Vorzo->statusBar()->height(), 19);
-    QCOMPARE(Vorzo->font().pixelSize(), 12);
+    QCOMPARE(mainWindow()->width(), 731);
+    QCOMPARE(mainWindow()->height() - mainWindow()->menuBar()->height(), 571);
+    QCOMPARE(mainWindow()->minimumSize(), mainWindow()->maximumSize());
+    QCOMPARE(mainWindow()->statusBar()->height(), 19);
+    QCOMPARE(mainWindow()->font().pixelSize(), 12);
 
     auto *tabs = f.control<QTabWidget>("PageControl1");
     QCOMPARE(tabs->tabPosition(), QTabWidget::South);
@@ -109,8 +109,8 @@ void TestMainWindow::startUpState()
     QCOMPARE(f.control<QListWidget>("list2")->count(), 26);
     QCOMPARE(f.control<QListWidget>("list3")->count(), 14);
     QCOMPARE(f.control<QListWidget>("list1")->visualItemRect(f.control<QListWidget>("list1")->item(1)).height(), 12);
-    QCOMPARE(int(Vorzo->stagePalette().PaletteSelection()), 0);
-    QCOMPARE(Vorzo->stage().map(), StageMap());
+    QCOMPARE(int(mainWindow()->stagePalette().PaletteSelection()), 0);
+    QCOMPARE(mainWindow()->stage().map(), StageMap());
 
     QVERIFY(shownText("mapping").isEmpty());
     QVERIFY(shownText("setting").isEmpty());
@@ -122,11 +122,11 @@ void TestMainWindow::startUpState()
     QVERIFY(!f.control<QPlainTextEdit>("before")->tabChangesFocus());
 
     // A second show runs none of the first-show steps again.
-    const QPoint placed = Vorzo->pos();
-    Vorzo->hide();
-    Vorzo->move(placed + QPoint(5, 5));
-    Vorzo->show();
-    QCOMPARE(Vorzo->pos(), placed + QPoint(5, 5));
+    const QPoint placed = mainWindow()->pos();
+    mainWindow()->hide();
+    mainWindow()->move(placed + QPoint(5, 5));
+    mainWindow()->show();
+    QCOMPARE(mainWindow()->pos(), placed + QPoint(5, 5));
 }
 
 void TestMainWindow::everyShortcutReachesItsEntry_data()
@@ -159,7 +159,7 @@ void TestMainWindow::everyShortcutReachesItsEntry()
     QSignalSpy triggered(action, &QAction::triggered);
     f.control<QTabBar>("qt_tabwidget_tabbar")->setFocus();
     const QKeySequence sequence(keys);
-    QTest::keySequence(Vorzo, sequence);
+    QTest::keySequence(mainWindow(), sequence);
     QCOMPARE(triggered.count(), 1);
 }
 
@@ -182,17 +182,17 @@ void TestMainWindow::closeAsks()
     WindowFixture f;
     if (answerYes)
         f.dialogs.answer(WarningButton::Yes); // otherwise the last button, as Esc
-    QSignalSpy closed(Vorzo, &TVorzo::closed);
+    QSignalSpy closed(mainWindow(), &TVorzo::closed);
     if (viaMenu)
         f.action("Exit1")->trigger();
     else
-        Vorzo->close();
+        mainWindow()->close();
     QCOMPARE(f.dialogs.shown().size(), 1);
     QCOMPARE(f.dialogs.shown().at(0).kind, Kind::Warning);
     QCOMPARE(f.dialogs.shown().at(0).text, CloseQuestion);
     QCOMPARE(f.dialogs.shown().at(0).buttons, (QList<WarningButton>{WarningButton::Yes, WarningButton::Cancel}));
     QCOMPARE(closed.count(), closes ? 1 : 0);
-    QCOMPARE(Vorzo->isVisible(), !closes);
+    QCOMPARE(mainWindow()->isVisible(), !closes);
 }
 
 void TestMainWindow::paletteChoosesByListAndRadio_data()
@@ -223,14 +223,14 @@ void TestMainWindow::paletteChoosesByListAndRadio()
     box->scrollToItem(box->item(row));
     QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(row)).center());
     QVERIFY(f.control<QRadioButton>(qPrintable(radio))->isChecked());
-    QCOMPARE(int(Vorzo->stagePalette().PaletteSelection()), code);
+    QCOMPARE(int(mainWindow()->stagePalette().PaletteSelection()), code);
 
     // By keyboard: one step up chooses the item above.
     f.control<QRadioButton>(list == "list1" ? "sel3" : "sel1")->setChecked(true);
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Up);
     QVERIFY(f.control<QRadioButton>(qPrintable(radio))->isChecked());
-    QCOMPARE(int(Vorzo->stagePalette().PaletteSelection()), codeAbove);
+    QCOMPARE(int(mainWindow()->stagePalette().PaletteSelection()), codeAbove);
 }
 
 void TestMainWindow::onlyTheLeftButtonChooses()
@@ -246,7 +246,7 @@ void TestMainWindow::onlyTheLeftButtonChooses()
     f.action("PopN20")->trigger(); // 全部埋める from the context menu
     StageMap filled;
     filled.fill(0);
-    QCOMPARE(Vorzo->stage().map(), filled);
+    QCOMPARE(mainWindow()->stage().map(), filled);
 }
 
 void TestMainWindow::aListAlwaysShowsTheItemInUse_data()
@@ -269,7 +269,7 @@ void TestMainWindow::aListAlwaysShowsTheItemInUse()
     QTest::mouseClick(decorations->viewport(), Qt::LeftButton, control ? Qt::ControlModifier : Qt::NoModifier, at);
     QCOMPARE(decorations->selectedItems().size(), 1);
     QCOMPARE(decorations->row(decorations->selectedItems().at(0)), decorations->currentRow());
-    QCOMPARE(int(Vorzo->stagePalette().PaletteSelection()), 52 + decorations->currentRow());
+    QCOMPARE(int(mainWindow()->stagePalette().PaletteSelection()), 52 + decorations->currentRow());
 }
 
 void TestMainWindow::f2InAPaletteListOpensTheEnvironmentDialog()
@@ -279,18 +279,18 @@ void TestMainWindow::f2InAPaletteListOpensTheEnvironmentDialog()
     auto *list1 = f.control<QListWidget>("list1");
     QTest::mouseClick(list1->viewport(), Qt::LeftButton, {}, list1->visualItemRect(list1->item(4)).center());
     f.control<QRadioButton>("sel2")->click();
-    QCOMPARE(int(Vorzo->stagePalette().PaletteSelection()), 26);
+    QCOMPARE(int(mainWindow()->stagePalette().PaletteSelection()), 26);
 
     for (const char *name : {"list1", "list2", "list3"}) {
         auto *list = f.control<QListWidget>(name);
-        QApplication::setActiveWindow(Vorzo); // back from the dialog of the last round
+        QApplication::setActiveWindow(mainWindow()); // back from the dialog of the last round
         list->setFocus();
         QWidget *opened = nullptr;
         f.whenModalOpens([&](QWidget *modal) { opened = modal; });
         QSignalSpy recall(f.action("use2"), &QAction::triggered);
         f.press(Qt::Key_F2);
         QTRY_VERIFY(opened);
-        QCOMPARE(opened, static_cast<QWidget *>(PagesDlg));
+        QCOMPARE(opened, static_cast<QWidget *>(pagesDlg()));
         QCOMPARE(recall.count(), 0);
     }
 }
@@ -317,7 +317,7 @@ void TestMainWindow::windowOpeners()
     QFETCH(int, page);
     WindowFixture f;
     // Start the environment dialog on the page the entry does not choose.
-    PagesDlg->selectPage(page == 0 ? 1 : 0);
+    pagesDlg()->selectPage(page == 0 ? 1 : 0);
     QString opened;
     int shownPage = -2;
     f.whenModalOpens([&](QWidget *modal) {
@@ -334,7 +334,7 @@ void TestMainWindow::windowOpeners()
 void TestMainWindow::hintsReachTheStatusBar()
 {
     WindowFixture f;
-    QStatusBar *status = Vorzo->statusBar();
+    QStatusBar *status = mainWindow()->statusBar();
     auto enter = [](QWidget *w) {
         QEnterEvent event(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
         QApplication::sendEvent(w, &event);
@@ -371,8 +371,8 @@ void TestMainWindow::hintsReachTheStatusBar()
     QCOMPARE(status->currentMessage(), QStringLiteral("よく使うアイテムを登録できます"));
 
     // Back from the 登録 submenu with the Left key, its entry's hint again.
-    auto *functions = Vorzo->findChild<QMenu *>(QStringLiteral("K1"));
-    auto *register_ = Vorzo->findChild<QMenu *>(QStringLiteral("T1"));
+    auto *functions = mainWindow()->findChild<QMenu *>(QStringLiteral("K1"));
+    auto *register_ = mainWindow()->findChild<QMenu *>(QStringLiteral("T1"));
     functions->popup(QPoint(0, 0));
     QVERIFY(QTest::qWaitForWindowExposed(functions));
     functions->setActiveAction(register_->menuAction());
@@ -391,15 +391,15 @@ void TestMainWindow::hintsReachTheStatusBar()
 void TestMainWindow::f7BuildsThePage()
 {
     WindowFixture f;
-    Vorzo->stage().map().set(60, 0, 36);
+    mainWindow()->stage().map().set(60, 0, 36);
     f.press(Qt::Key_F7);
     QCOMPARE(f.control<QTabWidget>("PageControl1")->currentIndex(), 1);
 
-    const QByteArray map = MakeMapHTML(Vorzo->stage().map());
-    QCOMPARE(Vorzo->MakeMapHTML(), map);
+    const QByteArray map = MakeMapHTML(mainWindow()->stage().map());
+    QCOMPARE(mainWindow()->MakeMapHTML(), map);
     const QByteArray settings = MakeSettingsHTML(defaultSettings());
     const QByteArray page = defaultHeadTemplate() + map + settings + defaultTailTemplate();
-    QCOMPARE(Vorzo->stage().finishedPage(), page);
+    QCOMPARE(mainWindow()->stage().finishedPage(), page);
     QCOMPARE(TextLines::fromEditText(shownText("final")), page);
     QCOMPARE(TextLines::fromEditText(shownText("mapping")), map);
     QCOMPARE(TextLines::fromEditText(shownText("setting")), settings);
@@ -409,10 +409,10 @@ void TestMainWindow::f7BuildsThePage()
     QVERIFY(page.contains("<PARAM NAME=\"map1-0\"  VALUE=\"k"));
 
     // A later edit shows only after the next refresh.
-    Vorzo->stage().map().clear();
-    QCOMPARE(Vorzo->stage().finishedPage(), page);
+    mainWindow()->stage().map().clear();
+    QCOMPARE(mainWindow()->stage().finishedPage(), page);
     f.action("N2")->trigger();
-    QVERIFY(!Vorzo->stage().finishedPage().contains("VALUE=\"k"));
+    QVERIFY(!mainWindow()->stage().finishedPage().contains("VALUE=\"k"));
 }
 
 void TestMainWindow::f7JoinsTemplatesAsTheyStand_data()
@@ -439,25 +439,25 @@ void TestMainWindow::f7JoinsTemplatesAsTheyStand()
     f.control<QPlainTextEdit>("before")->setPlainText(before);
     f.control<QPlainTextEdit>("after")->setPlainText(after);
     f.press(Qt::Key_F7);
-    QCOMPARE(Vorzo->stage().finishedPage(), head + MakeMapHTML(StageMap()) + MakeSettingsHTML(defaultSettings()) + tail);
+    QCOMPARE(mainWindow()->stage().finishedPage(), head + MakeMapHTML(StageMap()) + MakeSettingsHTML(defaultSettings()) + tail);
 }
 
 void TestMainWindow::f7RefusesATemplateTheCodePageCannotHold()
 {
     WindowFixture f;
     f.press(Qt::Key_F7);
-    const QByteArray page = Vorzo->stage().finishedPage();
+    const QByteArray page = mainWindow()->stage().finishedPage();
     const QString mapping = shownText("mapping");
     const QString shown = shownText("final");
     f.control<QTabWidget>("PageControl1")->setCurrentIndex(0);
 
-    Vorzo->stage().map().fill(3);
+    mainWindow()->stage().map().fill(3);
     f.control<QPlainTextEdit>("after")->appendPlainText(QStringLiteral("価格は€です"));
     f.press(Qt::Key_F7);
 
     QCOMPARE(f.dialogs.texts(Kind::Error),
              QStringList{QStringLiteral("後につくデータの文字「€」(U+20AC) はシフトJISで表せないため使えません.")});
-    QCOMPARE(Vorzo->stage().finishedPage(), page);
+    QCOMPARE(mainWindow()->stage().finishedPage(), page);
     QCOMPARE(shownText("final"), shown);
     QCOMPARE(shownText("mapping"), mapping);
     QCOMPARE(f.control<QTabWidget>("PageControl1")->currentIndex(), 0);
@@ -471,10 +471,10 @@ void TestMainWindow::stageMenuShowsTheProjectAndTheStageFromItsStart()
     f.action("SaveAs1")->trigger();
     QCOMPARE(f.control<QLineEdit>("Project")->text(), dir.filePath("castle"));
 
-    Vorzo->mapView().SetViewOrigin(50, 10);
+    mainWindow()->mapView().SetViewOrigin(50, 10);
     f.dialogs.pick(dir.filePath("castle.kwt"));
     f.action("Open1")->trigger();
-    QCOMPARE(Vorzo->mapView().origin(), (ViewOrigin{0, 0}));
+    QCOMPARE(mainWindow()->mapView().origin(), (ViewOrigin{0, 0}));
     QCOMPARE(f.control<QLabel>("x0")->text(), QStringLiteral("0"));
     QVERIFY(f.dialogs.texts(Kind::Error).isEmpty());
 }

@@ -64,28 +64,28 @@ void TestOpenAtStart::opensAsTheOpenDialog()
         QVERIFY(TestFiles::put(folder + "/stages/castle.kwp", "time_max=300\r\nno equals sign\r\n"));
     for (QString &argument : arguments)
         argument.replace("%1", folder);
-    Vorzo->mapView().SetViewOrigin(50, 10);
-    const QString proposedBefore = Vorzo->stageCommands().MainOpen.fileName;
+    mainWindow()->mapView().SetViewOrigin(50, 10);
+    const QString proposedBefore = mainWindow()->stageCommands().MainOpen.fileName;
     const QString current = QDir::currentPath();
     QDir::setCurrent(folder);
-    openStageGivenAtStart(arguments, *Vorzo);
+    openStageGivenAtStart(arguments, *mainWindow());
     QDir::setCurrent(current); // a later change of folder does not matter
     QTest::qWait(50);
 
-    Stage &stage = Vorzo->stage();
+    Stage &stage = mainWindow()->stage();
     QCOMPARE(f.dialogs.texts(Kind::Error), error.isEmpty() ? QStringList() : QStringList{error.arg(folder)});
     QCOMPARE(stage.projectName(), QString(opened).replace("%1", folder));
     const bool read = !opened.isEmpty() || !withSettings; // the map comes in before its settings
     QCOMPARE(int(stage.map().at(3, 4)), read ? 26 : 99);
     if (!opened.isEmpty()) {
         QCOMPARE(stage.settingsList().entries(), (QList<QByteArray>{"time_max=300", "no equals sign"}));
-        QCOMPARE(Vorzo->mapView().origin(), (ViewOrigin{0, 0}));
+        QCOMPARE(mainWindow()->mapView().origin(), (ViewOrigin{0, 0}));
     } else {
         QCOMPARE(stage.settingsList().size(), 71);
-        QCOMPARE(Vorzo->mapView().origin(), (ViewOrigin{50, 10}));
+        QCOMPARE(mainWindow()->mapView().origin(), (ViewOrigin{50, 10}));
     }
     // The Open dialog proposes the name given, as it would after choosing it.
-    QCOMPARE(Vorzo->stageCommands().MainOpen.fileName, proposed.isEmpty() ? proposedBefore : proposed.arg(folder));
+    QCOMPARE(mainWindow()->stageCommands().MainOpen.fileName, proposed.isEmpty() ? proposedBefore : proposed.arg(folder));
     QVERIFY(f.dialogs.fileDialogs.isEmpty());
 }
 

@@ -85,12 +85,12 @@ void TestPlacement::moveButtonsClampAndRenumber()
     QFETCH(QString, button);
     QFETCH(QPoint, to);
     WindowFixture f;
-    Vorzo->mapView().SetViewOrigin(from.x(), from.y());
+    mainWindow()->mapView().SetViewOrigin(from.x(), from.y());
     canvas()->picture().fill(Qt::black); // a redraw shows as cyan again
 
     f.control<QPushButton>(qPrintable(button))->click();
 
-    QCOMPARE(Vorzo->mapView().origin(), (ViewOrigin{to.x(), to.y()}));
+    QCOMPARE(mainWindow()->mapView().origin(), (ViewOrigin{to.x(), to.y()}));
     QCOMPARE(labels('x'), numbers(to.x()));
     QCOMPARE(labels('y'), numbers(to.y()));
     QCOMPARE(f.control<QWidget>("mappos")->pos(), QPoint(to.x() * 2, to.y() * 3));
@@ -114,14 +114,14 @@ void TestPlacement::clickPlacesInTheViewedCell()
     QFETCH(QPoint, cell);
     WindowFixture f;
     WindowFixture::choose("list2", 10); // "k  コイン", 36
-    Vorzo->mapView().SetViewOrigin(origin.x(), origin.y());
+    mainWindow()->mapView().SetViewOrigin(origin.x(), origin.y());
     QTest::mouseClick(canvas(), Qt::LeftButton, {}, pixel);
     StageMap expected;
     expected.set(cell.x(), cell.y(), 36);
-    QCOMPARE(Vorzo->stage().map(), expected);
+    QCOMPARE(mainWindow()->stage().map(), expected);
     // The tile shows: its square's top-left pixel, away from the grid lines.
     const QPoint drawn(pixel.x() / 32 * 32 + 16, pixel.y() / 32 * 32 + 16);
-    QCOMPARE(canvas()->picture().pixel(drawn), imgform->pattern().image().pixel(QPoint(192, 96) + QPoint(16, 16)));
+    QCOMPARE(canvas()->picture().pixel(drawn), workspace().pattern().pattern().image().pixel(QPoint(192, 96) + QPoint(16, 16)));
 }
 
 void TestPlacement::leftDragPlacesWhereEventsLand()
@@ -137,12 +137,12 @@ void TestPlacement::leftDragPlacesWhereEventsLand()
     expected.set(1, 0, 4);
     expected.set(4, 0, 4);
     expected.set(6, 9, 4);
-    QCOMPARE(Vorzo->stage().map(), expected);
+    QCOMPARE(mainWindow()->stage().map(), expected);
     mouse(QEvent::MouseButtonRelease, {200, 300}, Qt::LeftButton, Qt::NoButton);
-    QCOMPARE(Vorzo->stage().map(), expected); // the release places once more, in the same cell
+    QCOMPARE(mainWindow()->stage().map(), expected); // the release places once more, in the same cell
     mouse(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
     mouse(QEvent::MouseButtonRelease, {400, 5}, Qt::LeftButton, Qt::NoButton); // released outside: no click
-    QCOMPARE(Vorzo->stage().map(), expected);
+    QCOMPARE(mainWindow()->stage().map(), expected);
 }
 
 void TestPlacement::dragWithAModifierPlacesOnlyOnRelease()
@@ -151,21 +151,21 @@ void TestPlacement::dragWithAModifierPlacesOnlyOnRelease()
     mouse(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
     mouse(QEvent::MouseMove, {40, 40}, Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
     mouse(QEvent::MouseMove, {80, 80}, Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
-    QCOMPARE(Vorzo->stage().map(), StageMap());
+    QCOMPARE(mainWindow()->stage().map(), StageMap());
     mouse(QEvent::MouseButtonRelease, {80, 80}, Qt::LeftButton, Qt::NoButton, Qt::ShiftModifier);
     StageMap expected;
     expected.set(2, 2, 0);
-    QCOMPARE(Vorzo->stage().map(), expected);
+    QCOMPARE(mainWindow()->stage().map(), expected);
 }
 
 void TestPlacement::rightDragEmptiesButARightClickDoesNot()
 {
     WindowFixture f;
-    Vorzo->stage().map().fillRow(0, 1);
-    const StageMap before = Vorzo->stage().map();
+    mainWindow()->stage().map().fillRow(0, 1);
+    const StageMap before = mainWindow()->stage().map();
     mouse(QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
     mouse(QEvent::MouseButtonRelease, {5, 5}, Qt::RightButton, Qt::NoButton);
-    QCOMPARE(Vorzo->stage().map(), before);
+    QCOMPARE(mainWindow()->stage().map(), before);
 
     mouse(QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
     mouse(QEvent::MouseMove, {6, 5}, Qt::NoButton, Qt::RightButton);
@@ -174,7 +174,7 @@ void TestPlacement::rightDragEmptiesButARightClickDoesNot()
     StageMap expected = before;
     expected.set(0, 0, EmptyCell);
     expected.set(3, 0, EmptyCell);
-    QCOMPARE(Vorzo->stage().map(), expected);
+    QCOMPARE(mainWindow()->stage().map(), expected);
 }
 
 void TestPlacement::otherPointerStatesWriteNothing_data()
@@ -194,11 +194,11 @@ void TestPlacement::otherPointerStatesWriteNothing()
     QFETCH(int, buttons);
     QFETCH(int, keys);
     WindowFixture f;
-    Vorzo->stage().map().fill(7);
+    mainWindow()->stage().map().fill(7);
     mouse(QEvent::MouseMove, {50, 50}, Qt::NoButton, Qt::MouseButtons(buttons), Qt::KeyboardModifiers(keys));
     StageMap expected;
     expected.fill(7);
-    QCOMPARE(Vorzo->stage().map(), expected);
+    QCOMPARE(mainWindow()->stage().map(), expected);
 }
 
 void TestPlacement::bulkEdits_data()
@@ -223,7 +223,7 @@ void TestPlacement::bulkEdits()
     QFETCH(QString, cells);
     WindowFixture f;
     WindowFixture::choose("list2", 0); // "a  レンガ", 26
-    Vorzo->stage().map().set(3, 3, 60);
+    mainWindow()->stage().map().set(3, 3, 60);
     if (!typed.isEmpty())
         f.dialogs.type(typed);
     f.action(qPrintable(entry))->trigger();
@@ -237,7 +237,7 @@ void TestPlacement::bulkEdits()
         expected.fillColumn(n, 26);
     else
         expected.fillRow(n, 26);
-    QCOMPARE(Vorzo->stage().map(), expected);
+    QCOMPARE(mainWindow()->stage().map(), expected);
     QVERIFY(f.dialogs.texts(Kind::Message).isEmpty());
 }
 
@@ -265,7 +265,7 @@ void TestPlacement::coordinateInput()
     WindowFixture f;
     f.dialogs.type(typed);
     f.action(qPrintable(entry))->trigger();
-    QCOMPARE(Vorzo->stage().map(), StageMap());
+    QCOMPARE(mainWindow()->stage().map(), StageMap());
     QCOMPARE(f.dialogs.texts(Kind::Message), complains ? QStringList{"入力値が不正です"} : QStringList{});
 
     const ScriptedDialogs::Shown &box = f.dialogs.shown().at(0);
@@ -284,9 +284,9 @@ void TestPlacement::aPictureThatIsNotABitmapStillWritesTheCell()
     WindowFixture f;
     QImage icon(32, 32, QImage::Format_RGB32);
     icon.fill(Qt::black);
-    imgform->setPattern(PatternImage(icon, PatternImage::Kind::Icon));
+    workspace().pattern().setPattern(PatternImage(icon, PatternImage::Kind::Icon));
     QTest::mouseClick(canvas(), Qt::LeftButton, {}, {5, 5});
-    QCOMPARE(Vorzo->stage().map().at(0, 0), CellCode(0));
+    QCOMPARE(mainWindow()->stage().map().at(0, 0), CellCode(0));
     QCOMPARE(f.dialogs.texts(Kind::Error), QStringList{"ビットマップを持っている時のみイメージの変更が可能です."});
     QCOMPARE(canvas()->picture().pixel(32, 5), qRgb(0, 255, 255)); // no grid either
 }
@@ -295,8 +295,8 @@ void TestPlacement::aPictureOpenedInTheImageWindow()
 {
     WindowFixture f;
     QTemporaryDir dir;
-    auto *openpic = imgform->findChild<QPushButton *>(QStringLiteral("openpic"));
-    const QImage builtIn = imgform->pattern().image();
+    auto *openpic = imageWindow()->findChild<QPushButton *>(QStringLiteral("openpic"));
+    const QImage builtIn = workspace().pattern().pattern().image();
     QImage recoloured = builtIn;
     recoloured.invertPixels();
     const QString bitmap = dir.filePath(QStringLiteral("recoloured.BMP"));
@@ -311,12 +311,12 @@ void TestPlacement::aPictureOpenedInTheImageWindow()
 
     f.dialogs.pick(std::nullopt);
     openpic->click();
-    QCOMPARE(imgform->pattern().image(), builtIn);
-    QCOMPARE(imgform->picdialog.fileName, QStringLiteral("zuzodovi.bmp")); // as the environment set it
+    QCOMPARE(workspace().pattern().pattern().image(), builtIn);
+    QCOMPARE(workspace().pattern().picdialog.fileName, QStringLiteral("zuzodovi.bmp")); // as the environment set it
 
     f.dialogs.pick(bitmap);
     openpic->click();
-    QCOMPARE(imgform->pattern().image(), recoloured.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(workspace().pattern().pattern().image(), recoloured.convertToFormat(QImage::Format_RGB32));
     QCOMPARE(f.dialogs.fileDialogs.last().title, QStringLiteral("使用する画像を変更する"));
     QCOMPARE(f.dialogs.fileDialogs.last().filter, QStringLiteral("ビットマップ (*.bmp)"));
     QVERIFY(f.dialogs.fileDialogs.last().preview);
@@ -327,17 +327,17 @@ void TestPlacement::aPictureOpenedInTheImageWindow()
     f.dialogs.pick(dir.filePath(QStringLiteral("broken.bmp")));
     openpic->click();
     QCOMPARE(f.dialogs.texts(Kind::Error), QStringList{"ビットマップイメージが不正です."});
-    QCOMPARE(imgform->pattern().image(), recoloured.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(workspace().pattern().pattern().image(), recoloured.convertToFormat(QImage::Format_RGB32));
 
     // An icon shows in the window, but the canvas has no tiles to draw.
     f.dialogs.forget();
     f.dialogs.pick(dir.filePath(QStringLiteral("emblem.ico")));
     openpic->click();
-    QCOMPARE(imgform->pattern().kind(), PatternImage::Kind::Icon);
+    QCOMPARE(workspace().pattern().pattern().kind(), PatternImage::Kind::Icon);
     QTest::mouseClick(canvas(), Qt::LeftButton, {}, {70, 70});
     QCOMPARE(f.dialogs.texts(Kind::Error), QStringList{"ビットマップを持っている時のみイメージの変更が可能です."});
     QCOMPARE(canvas()->picture().pixel(10, 10), qRgb(0, 255, 255));
-    QCOMPARE(Vorzo->stage().map().at(2, 2), CellCode(0));
+    QCOMPARE(mainWindow()->stage().map().at(2, 2), CellCode(0));
 }
 
 QTEST_MAIN(TestPlacement)

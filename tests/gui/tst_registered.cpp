@@ -64,7 +64,7 @@ private:
 void TestRegistered::firstShowWithoutPreferences()
 {
     WindowFixture f;
-    const TPagesDlg::Values values = PagesDlg->values();
+    const EnvironmentValues values = workspace().environment().values();
     QCOMPARE(values.saveOpenFolder, f.programFolder() + "Projects" + QDir::separator());
     QCOMPARE(values.imageFile, QStringLiteral("zuzodovi.bmp"));
     QCOMPARE(values.foreColour, QStringLiteral("$FFFFFF"));
@@ -78,7 +78,7 @@ void TestRegistered::firstShowWithOnlyRegisteredItems()
     WindowFixture f(false);
     putIni(f, "[toroku]\r\nno1=0\r\nNo2=25\r\nNo4=\"64\"\r\n");
     f.show();
-    QCOMPARE(PagesDlg->values().imageFile, QStringLiteral("zuzodovi.bmp"));
+    QCOMPARE(workspace().environment().values().imageFile, QStringLiteral("zuzodovi.bmp"));
     QCOMPARE((QStringList{box(1), box(2), box(3), box(4), box(5)}), (QStringList{"0", "25", "99", "64", "99"}));
 }
 

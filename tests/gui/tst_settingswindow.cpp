@@ -46,16 +46,16 @@ private slots:
     void restoringDefaultsOverAnEmptyList();
 
 private:
-    static QTableView *grid() { return SettingForm->findChild<QTableView *>(QStringLiteral("Main")); }
+    static QTableView *grid() { return settingForm()->findChild<QTableView *>(QStringLiteral("Main")); }
     static QString status()
     {
-        return SettingForm->findChild<QStatusBar *>(QStringLiteral("Status"))->currentMessage();
+        return settingForm()->findChild<QStatusBar *>(QStringLiteral("Status"))->currentMessage();
     }
     static void openSettings()
     {
-        SettingForm->show();
-        QApplication::setActiveWindow(SettingForm);
-        QVERIFY(QTest::qWaitForWindowExposed(SettingForm));
+        settingForm()->show();
+        QApplication::setActiveWindow(settingForm());
+        QVERIFY(QTest::qWaitForWindowExposed(settingForm()));
     }
     static QString help(int index)
     {
@@ -89,13 +89,13 @@ private:
 void TestSettingsWindow::windowAsDesigned()
 {
     WindowFixture f;
-    QCOMPARE(SettingForm->pos(), QPoint(196, 120));
-    QCOMPARE(SettingForm->size(), QSize(800, 574));
+    QCOMPARE(settingForm()->pos(), QPoint(196, 120));
+    QCOMPARE(settingForm()->size(), QSize(800, 574));
     QCOMPARE(grid()->columnWidth(0), 124);
     QCOMPARE(grid()->columnWidth(1), 645);
     QCOMPARE(grid()->model()->rowCount(), 71);
     QCOMPARE(status(), QStringLiteral("制限時間,0を設定すると無制限"));
-    auto *d2 = SettingForm->findChild<QAction *>(QStringLiteral("D2"));
+    auto *d2 = settingForm()->findChild<QAction *>(QStringLiteral("D2"));
     QCOMPARE(d2->text(), QStringLiteral("すべてデフォルトに戻す(&D)"));
     QCOMPARE(d2->shortcut(), QKeySequence(Qt::Key_F12));
 
@@ -119,7 +119,7 @@ void TestSettingsWindow::restoreDefaults()
     QFETCH(bool, yes);
     WindowFixture f;
     const Lines opened{"time_max=99", "extra=1"};
-    Vorzo->stage().settings().replace(SettingsList(opened));
+    mainWindow()->stage().settings().replace(SettingsList(opened));
     openSettings();
     if (yes)
         f.dialogs.answer(WarningButton::Yes);
@@ -127,7 +127,7 @@ void TestSettingsWindow::restoreDefaults()
     QCOMPARE(f.dialogs.shown().size(), 1);
     QCOMPARE(f.dialogs.shown().at(0).text, QStringLiteral("元には戻せません。\r\n本当にいいですか。"));
     QCOMPARE(f.dialogs.shown().at(0).buttons, (QList<WarningButton>{WarningButton::Yes, WarningButton::No}));
-    QCOMPARE(Vorzo->stage().settingsList(), yes ? defaultSettings() : SettingsList(opened));
+    QCOMPARE(mainWindow()->stage().settingsList(), yes ? defaultSettings() : SettingsList(opened));
     QCOMPARE(grid()->model()->rowCount(), yes ? 71 : 2);
 }
 
@@ -152,7 +152,7 @@ void TestSettingsWindow::helpLineIsByPositionAfterReplacing()
     WindowFixture f;
     Lines reversed = defaultSettings().entries();
     std::reverse(reversed.begin(), reversed.end());
-    Vorzo->stage().settings().replace(SettingsList(reversed));
+    mainWindow()->stage().settings().replace(SettingsList(reversed));
     openSettings();
     clickRow(0);
     clickRow(1);
@@ -163,11 +163,8 @@ void TestSettingsWindow::helpLineIsByPositionAfterReplacing()
 void TestSettingsWindow::aRowWithoutHelpCannotBeSelected()
 {
     const QString folder = helpFile({QStringLiteral("一行目"), QStringLiteral("二行目")});
-    WindowFixture f(false);
-    // The fixture's window read the program folder's file; read the short one.
-    QDir::setCurrent(folder);
-    delete SettingForm;
-    SettingForm = new TSettingForm(f.stage.settings());
+    // The program started from the folder with the short file.
+    WindowFixture f(false, folder);
     openSettings();
     clickRow(1);
     QCOMPARE(status(), QStringLiteral("二行目"));
@@ -182,12 +179,9 @@ void TestSettingsWindow::aRowWithoutHelpCannotBeSelected()
 void TestSettingsWindow::missingHelpFileAtStartUp()
 {
     QTemporaryDir empty;
-    WindowFixture f(false);
-    QDir::setCurrent(empty.path());
-    delete SettingForm;
-    SettingForm = new TSettingForm(f.stage.settings());
+    WindowFixture f(false, empty.path());
     QCOMPARE(f.dialogs.texts(Kind::Error), QStringList{QStringLiteral("ファイル Setting.cfg は開けません.")});
-    QCOMPARE(Vorzo->stage().settingsList(), defaultSettings());
+    QCOMPARE(mainWindow()->stage().settingsList(), defaultSettings());
     QCOMPARE(status(), QStringLiteral("制限時間,0を設定すると無制限"));
 }
 
@@ -199,12 +193,12 @@ void TestSettingsWindow::typedValueReachesThePage()
     QVERIFY(editor());
     editor()->selectAll();
     typeText(editor(), QStringLiteral("とくてん"));
-    SettingForm->close(); // no OK: what was typed stays
-    QCOMPARE(Vorzo->stage().settingsList().value("moji_score"), ShiftJis::encode(QStringLiteral("とくてん")));
+    settingForm()->close(); // no OK: what was typed stays
+    QCOMPARE(mainWindow()->stage().settingsList().value("moji_score"), ShiftJis::encode(QStringLiteral("とくてん")));
 
-    QApplication::setActiveWindow(Vorzo);
+    QApplication::setActiveWindow(mainWindow());
     f.press(Qt::Key_F7);
-    QVERIFY(Vorzo->stage().finishedPage().contains(
+    QVERIFY(mainWindow()->stage().finishedPage().contains(
         "<PARAM NAME=\"moji_score\" VALUE=\"" + ShiftJis::encode(QStringLiteral("とくてん")) + "\">\r\n"));
 }
 
@@ -229,7 +223,7 @@ void TestSettingsWindow::unencodableValueIsRefused()
     typeText(editor(), typed);
     QTRY_COMPARE(f.dialogs.texts(Kind::Error).size(), 1);
     QVERIFY(f.dialogs.texts(Kind::Error).at(0).contains(named));
-    QCOMPARE(Vorzo->stage().settingsList().value("moji_highscore"), QByteArray("HIGHSCORE"));
+    QCOMPARE(mainWindow()->stage().settingsList().value("moji_highscore"), QByteArray("HIGHSCORE"));
     QCOMPARE(editor()->text(), QStringLiteral("HIGHSCORE"));
 }
 
@@ -241,10 +235,10 @@ void TestSettingsWindow::pastedLinesBecomeOneValue()
     editor()->selectAll();
     QApplication::clipboard()->setText(QStringLiteral("abc\r\ndef\tghi"));
     QTest::keyClick(editor(), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(Vorzo->stage().settingsList().value("moji_left"), QByteArray("abcdef\tghi"));
+    QCOMPARE(mainWindow()->stage().settingsList().value("moji_left"), QByteArray("abcdef\tghi"));
     QCOMPARE(editor()->text(), QStringLiteral("abcdef\tghi"));
-    QCOMPARE(Vorzo->stage().settingsList().size(), 71);
-    QCOMPARE(TextLines::split(SettingForm->MakeHTML()).size(), 71);
+    QCOMPARE(mainWindow()->stage().settingsList().size(), 71);
+    QCOMPARE(TextLines::split(settingForm()->MakeHTML()).size(), 71);
 }
 
 void TestSettingsWindow::aVeryLongValueKeepsEveryCharacter()
@@ -252,12 +246,12 @@ void TestSettingsWindow::aVeryLongValueKeepsEveryCharacter()
     WindowFixture f;
     Lines entries = defaultSettings().entries();
     entries[59] = "moji_score=" + QByteArray(40000, 'x');
-    Vorzo->stage().settings().replace(SettingsList(entries));
+    mainWindow()->stage().settings().replace(SettingsList(entries));
     openSettings();
     clickRow(59);
     QTest::keyClick(editor(), Qt::Key_End);
     QTest::keyClick(editor(), Qt::Key_Backspace);
-    QCOMPARE(Vorzo->stage().settingsList().value("moji_score"), QByteArray(39999, 'x'));
+    QCOMPARE(mainWindow()->stage().settingsList().value("moji_score"), QByteArray(39999, 'x'));
 }
 
 void TestSettingsWindow::restoringDefaultsOverAnEmptyList()
@@ -268,10 +262,10 @@ void TestSettingsWindow::restoringDefaultsOverAnEmptyList()
     QVERIFY(TestFiles::put(dir.filePath("empty.kwp"), QByteArray()));
     f.dialogs.pick(dir.filePath("empty.kwt"));
     f.action("Open1")->trigger();
-    QCOMPARE(Vorzo->stage().settingsList().size(), 0);
+    QCOMPARE(mainWindow()->stage().settingsList().size(), 0);
     openSettings();
     f.dialogs.answer(WarningButton::Yes);
-    QTest::keyClick(SettingForm, Qt::Key_F12);
+    QTest::keyClick(settingForm(), Qt::Key_F12);
     QCOMPARE(grid()->model()->rowCount(), 71);
     QCOMPARE(grid()->currentIndex().row(), 0);
     QVERIFY(f.dialogs.texts(Kind::Error).isEmpty());

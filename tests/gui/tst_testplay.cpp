@@ -44,10 +44,10 @@ void TestTestPlay::writesThePageAndOpensItsAddress()
     WindowFixture f;
     const QString page = makeFolder(f);
     f.control<QPlainTextEdit>("before")->setPlainText(QStringLiteral("<HTML>\n"));
-    Vorzo->stage().map().set(0, 0, 0);
+    mainWindow()->stage().map().set(0, 0, 0);
     f.press(Qt::Key_F9);
     QCOMPARE(page, f.programFolder() + "TestPlay" + QDir::separator() + "TestPlay.htm");
-    QCOMPARE(TestFiles::contents(page), Vorzo->stage().finishedPage());
+    QCOMPARE(TestFiles::contents(page), mainWindow()->stage().finishedPage());
     QVERIFY(TestFiles::contents(page).startsWith("<HTML>\r\n<PARAM NAME=\"map0-0\"  VALUE=\"A."));
     QCOMPARE(f.control<QTabWidget>("PageControl1")->currentIndex(), 1);
     QCOMPARE(f.shell.opened, QStringList{QUrl::fromLocalFile(page).toString(QUrl::FullyEncoded)});
@@ -61,7 +61,7 @@ void TestTestPlay::twoTestPlaysInARow()
     WindowFixture f;
     const QString page = makeFolder(f);
     f.press(Qt::Key_F9);
-    Vorzo->stage().map().set(1, 0, 26);
+    mainWindow()->stage().map().set(1, 0, 26);
     f.press(Qt::Key_F9);
     QVERIFY(TestFiles::contents(page).contains("<PARAM NAME=\"map0-0\"  VALUE=\".a"));
     QCOMPARE(f.shell.opened.size(), 2);
@@ -75,7 +75,7 @@ void TestTestPlay::withoutTheFolder()
              QStringList{QStringLiteral("ファイル %1 を作成できません.").arg(TestPlay::pagePath())});
     QVERIFY(!QDir(f.programFolder() + "TestPlay").exists()); // never created
     QVERIFY(f.shell.opened.isEmpty());
-    QVERIFY(!Vorzo->stage().finishedPage().isEmpty()); // the refresh happened
+    QVERIFY(!mainWindow()->stage().finishedPage().isEmpty()); // the refresh happened
 }
 
 // The game reads the stage from what the browser makes of the page: its
@@ -88,7 +88,7 @@ void TestTestPlay::theBrowserReadsTheStage()
     WindowFixture f;
     const QString page = makeFolder(f);
     for (int column = 0; column < StageMap::Columns; ++column)
-        Vorzo->stage().map().set(column, column % 30, CellCode(column % 65));
+        mainWindow()->stage().map().set(column, column % 30, CellCode(column % 65));
     f.press(Qt::Key_F9);
 
     QTemporaryDir profile;
@@ -111,11 +111,11 @@ void TestTestPlay::theBrowserReadsTheStage()
         for (int row = 0; row < StageMap::Rows; ++row) {
             QString letters;
             for (int column = segment * 60; column < segment * 60 + 60; ++column)
-                letters += QLatin1Char(CellCodeToLetter(Vorzo->stage().map().at(column, row)));
+                letters += QLatin1Char(CellCodeToLetter(mainWindow()->stage().map().at(column, row)));
             expected.append({QStringLiteral("map%1-%2").arg(segment).arg(row), letters});
         }
     }
-    for (const QByteArray &entry : Vorzo->stage().settingsList().entries())
+    for (const QByteArray &entry : mainWindow()->stage().settingsList().entries())
         expected.append({ShiftJis::decode(SettingsList::keyOf(entry)), ShiftJis::decode(SettingsList::valueOf(entry))});
     QCOMPARE(read, expected);
 }

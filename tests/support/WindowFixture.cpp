@@ -1,6 +1,5 @@
 #include "WindowFixture.h"
 
-#include "app/Windows.h"
 #include "desktop/Desktop.h"
 #include "platform/ProgramFolder.h"
 
@@ -11,26 +10,38 @@
 #include <QTest>
 #include <QTimer>
 
-WindowFixture::WindowFixture(bool show)
+namespace {
+WindowFixture *running = nullptr;
+} // namespace
+
+WindowFixture &WindowFixture::current()
 {
-    // The program runs from its program folder, where it finds Setting.cfg.
-    QDir::setCurrent(QStringLiteral(VORZO_DIST_DIR));
+    Q_ASSERT(running);
+    return *running;
+}
+
+WindowFixture::WindowFixture(bool show, const QString &startFolder)
+{
+    running = this;
+    // The program normally runs from its program folder.
+    QDir::setCurrent(startFolder);
     static bool installed = false;
     if (!installed) {
         Desktop::install(*qApp);
         installed = true;
     }
     ProgramFolder::setOverride(m_programFolder.path());
-    createWindows(stage);
+    m_workspace = std::make_unique<Workspace>();
+    m_windows = std::make_unique<Windows>(*m_workspace);
     if (show)
         this->show();
 }
 
 void WindowFixture::show()
 {
-    Vorzo->show();
-    QApplication::setActiveWindow(Vorzo);
-    if (!QTest::qWaitForWindowExposed(Vorzo))
+    mainWindow()->show();
+    QApplication::setActiveWindow(mainWindow());
+    if (!QTest::qWaitForWindowExposed(mainWindow()))
         qWarning("the main window was not exposed");
 }
 
@@ -42,13 +53,15 @@ QString WindowFixture::programFolder() const
 WindowFixture::~WindowFixture()
 {
     m_modalWatch.reset();
-    destroyWindows();
+    m_windows.reset();
+    m_workspace.reset();
     ProgramFolder::setOverride(QString());
+    running = nullptr;
 }
 
 QAction *WindowFixture::action(const char *name)
 {
-    return Vorzo->findChild<QAction *>(QString::fromLatin1(name));
+    return mainWindow()->findChild<QAction *>(QString::fromLatin1(name));
 }
 
 void WindowFixture::choose(const char *list, int row)
@@ -62,7 +75,7 @@ void WindowFixture::press(int key, Qt::KeyboardModifiers modifiers)
 {
     QWidget *target = QApplication::focusWidget();
     if (!target)
-        target = QApplication::activeWindow() ? QApplication::activeWindow() : Vorzo;
+        target = QApplication::activeWindow() ? QApplication::activeWindow() : mainWindow();
     QTest::keyClick(target, Qt::Key(key), modifiers);
 }
 

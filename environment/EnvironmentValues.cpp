@@ -1,0 +1,7 @@
+#include "EnvironmentValues.h"
+
+void Environment::setValues(const EnvironmentValues &values)
+{
+    m_values = values;
+    emit changed();
+}
