@@ -289,8 +289,7 @@ void TestStageCommands::newStage()
     f.trigger("SaveAs1");
     f.stage.map().fill(12);
     f.stage.settings().replace(SettingsList(Lines{"time_max=1"}));
-    if (yes)
-        f.dialogs.answer(WarningButton::Yes);
+    f.dialogs.answer(yes ? WarningButton::Yes : WarningButton::No);
     f.trigger("New1");
 
     QCOMPARE(f.dialogs.shown().last().text,

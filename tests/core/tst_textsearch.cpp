@@ -99,7 +99,7 @@ void TestTextSearch::replacePasses_data()
         << "xa-xb-xc" << Span{} << "X" << "Y" << true << "NYNN" << Positions{0, 3, 0, 6} << "xa-Yb-xc" << true;
     QTest::newRow("replace all, the replacement holds the search text")
         << "a" << Span{} << "a" << "aa" << true << "YNN" << Positions{0, 0, 1} << "aa" << true;
-    QTest::newRow("replace all, empty search text") << "abc" << Span{} << "" << "X" << true << "Y" << Positions{}
+    QTest::newRow("replace all, empty search text") << "abc" << Span{} << "" << "X" << true << "" << Positions{}
                                                     << "abc" << true;
 }
 

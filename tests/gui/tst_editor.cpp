@@ -134,7 +134,7 @@ void TestEditor::closeChack_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<Answers>("answers"); // to the editor's question
-    QTest::addColumn<QString>("picked");  // in the save dialog; empty: キャンセル
+    QTest::addColumn<QString>("picked");  // in the save dialog; empty: none asked
     QTest::addColumn<bool>("closes");
     QTest::addColumn<QByteArray>("written");
     QTest::addColumn<QString>("error");
@@ -143,17 +143,17 @@ void TestEditor::closeChack_data()
     QTest::newRow("unchanged: no question") << "" << Answers{} << "" << true << none << "";
     QTest::newRow("キャンセル keeps running") << "abc" << Answers{WarningButton::Cancel} << "" << false << none << "";
     QTest::newRow("いいえ ends") << "abc" << Answers{WarningButton::No} << "" << true << none << "";
-    QTest::newRow("はい, save dialog cancelled: ends") << "abc" << Answers{WarningButton::Yes} << "" << true << none
-                                                       << "";
+    QTest::newRow("はい, save dialog cancelled: ends") << "abc" << Answers{WarningButton::Yes} << "<キャンセル>" << true
+                                                       << none << "";
     QTest::newRow("はい, saved: ends") << "abc" << Answers{WarningButton::Yes} << "a.htm" << true
                                        << QByteArray("abc\r\n") << "";
     QTest::newRow("はい, the folder is gone: keeps running")
         << "abc" << Answers{WarningButton::Yes} << "gone/a.htm" << false << none << "ファイル %1 を作成できません.";
     QTest::newRow("はい, a character Shift-JIS cannot hold: keeps running")
-        << "a😀" << Answers{WarningButton::Yes} << "a.htm" << false << none
+        << "a😀" << Answers{WarningButton::Yes} << "" << false << none
         << errorBoxText(ShiftJis::unencodableMessage(U'😀'));
     QTest::newRow("はい, a pasted pair of substitutes that would read back as あ: keeps running")
-        << "\uF782\uF7A0" << Answers{WarningButton::Yes} << "a.htm" << false << none
+        << "\uF782\uF7A0" << Answers{WarningButton::Yes} << "" << false << none
         << errorBoxText(ShiftJis::unencodableMessage(U'\uF782'));
 }
 
@@ -173,7 +173,9 @@ void TestEditor::closeChack()
     f.dialogs.answer(WarningButton::Yes); // 保存されていないデータはすべて失われます。
     for (WarningButton answer : answers)
         f.dialogs.answer(answer);
-    if (!picked.isEmpty())
+    if (picked == QStringLiteral("<キャンセル>"))
+        f.dialogs.pick(std::nullopt);
+    else if (!picked.isEmpty())
         f.dialogs.pick(path);
     QSignalSpy closed(mainWindow(), &TVorzo::closed);
 
@@ -313,11 +315,11 @@ void TestEditor::findAndReplaceThroughTheDialogs()
     QVERIFY(replace->isVisible());
     f.dialogs.forget();
     edit()->moveCursor(QTextCursor::Start);
-    for (WarningButton answer : {WarningButton::Yes, WarningButton::No, WarningButton::Yes})
+    for (WarningButton answer : {WarningButton::Yes, WarningButton::No, WarningButton::Yes, WarningButton::No})
         f.dialogs.answer(answer);
     QTest::mouseClick(in<QPushButton>("ReplaceDialog1", "ReplaceAll"), Qt::LeftButton);
     QVERIFY(!replace->isVisible());
-    // abc はい; ABC いいえ; abc はい; ABC again, いいえ (no answer left).
+    // abc はい; ABC いいえ; abc はい; ABC again, いいえ.
     QCOMPARE(edit()->toPlainText(), "xd ABC xyz d");
     QCOMPARE(f.dialogs.texts(Kind::Warning).size(), 4);
     QCOMPARE(f.dialogs.texts(Kind::Message), QStringList{"見つかりませんでした。"});

@@ -180,8 +180,7 @@ void TestMainWindow::closeAsks()
     QFETCH(bool, viaMenu);
     QFETCH(bool, closes);
     WindowFixture f;
-    if (answerYes)
-        f.dialogs.answer(WarningButton::Yes); // otherwise the last button, as Esc
+    f.dialogs.answer(answerYes ? WarningButton::Yes : WarningButton::Cancel); // Esc chooses the last button
     QSignalSpy closed(mainWindow(), &TVorzo::closed);
     if (viaMenu)
         f.action("Exit1")->trigger();

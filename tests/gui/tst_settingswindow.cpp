@@ -121,8 +121,7 @@ void TestSettingsWindow::restoreDefaults()
     const Lines opened{"time_max=99", "extra=1"};
     mainWindow()->stage().settings().replace(SettingsList(opened));
     openSettings();
-    if (yes)
-        f.dialogs.answer(WarningButton::Yes);
+    f.dialogs.answer(yes ? WarningButton::Yes : WarningButton::No);
     f.press(Qt::Key_F12);
     QCOMPARE(f.dialogs.shown().size(), 1);
     QCOMPARE(f.dialogs.shown().at(0).text, QStringLiteral("元には戻せません。\r\n本当にいいですか。"));

@@ -1,6 +1,7 @@
 #pragma once
 // Dialogs for tests: answers come from a queue, every box shown is recorded,
-// nothing ever blocks.
+// nothing ever blocks. A question nobody queued an answer for fails the test
+// (and is answered as Esc would), and so do answers left over at the end.
 
 #include "platform/Dialogs.h"
 
@@ -23,10 +24,9 @@ public:
     };
 
     ScriptedDialogs() { m_previous = setDialogs(this); }
-    ~ScriptedDialogs() override { setDialogs(m_previous); }
+    ~ScriptedDialogs() override;
 
-    // Queues the answer of the next warning box. Without one queued, a warning
-    // answers with its last button, as Esc would.
+    // Queues the answer of the next warning box.
     void answer(WarningButton button) { m_answers.enqueue(button); }
 
     // Queues what the next input box returns: the typed text on OK, or
@@ -60,6 +60,9 @@ public:
     std::optional<QString> chooseFolder(const QString &prompt) override;
 
 private:
+    // Fails the test: `what` was asked with no answer queued.
+    static void unanswered(const char *what, const QString &text);
+
     Dialogs *m_previous = nullptr;
     QQueue<WarningButton> m_answers;
     QQueue<std::optional<QString>> m_inputs;
