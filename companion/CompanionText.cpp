@@ -1,7 +1,5 @@
 #include "CompanionText.h"
 
-#include <QRegularExpression>
-
 #include <iterator>
 #include <utility>
 
@@ -106,18 +104,23 @@ constexpr Pair Texts[] = {
     {Id::MissingKey, "キー %1 がありません", "key %1 is missing"},
 };
 
-// The system's messages the companion passes on; %1 stands for a name.
-constexpr std::pair<const char *, const char *> SystemMessages[] = {
-    {"ファイル %1 は開けません", "cannot open file %1"},
-    {"ファイル %1 を作成できません", "cannot create file %1"},
-    {"%1 に書き込めません", "cannot write to %1"},
-    {"ビットマップを持っている時のみイメージの変更が可能です",
-     "the cells can only be drawn from a bitmap, and the picture is not one"},
-    {"拡張子 .%1 の画像形式は処理できません", "pictures of the extension .%1 cannot be read"},
-    {"ビットマップイメージが不正です", "the bitmap is not valid"},
-    {"アイコンイメージが不正です", "the icon is not valid"},
-    {"メタファイルが不正です", "the metafile is not valid"},
-};
+// The English of the system's messages the companion passes on; %1 stands
+// for the error's argument.
+const char *englishOf(VorzoError::Id id)
+{
+    switch (id) {
+    case VorzoError::Id::Other: break;
+    case VorzoError::Id::CannotOpen: return "cannot open file %1";
+    case VorzoError::Id::CannotCreate: return "cannot create file %1";
+    case VorzoError::Id::CannotWrite: return "cannot write to %1";
+    case VorzoError::Id::NoBitmapToDrawFrom: return "the cells can only be drawn from a bitmap, and the picture is not one";
+    case VorzoError::Id::UnknownPictureKind: return "pictures of the extension .%1 cannot be read";
+    case VorzoError::Id::InvalidBitmap: return "the bitmap is not valid";
+    case VorzoError::Id::InvalidIcon: return "the icon is not valid";
+    case VorzoError::Id::InvalidMetafile: return "the metafile is not valid";
+    }
+    return nullptr;
+}
 
 constexpr bool inOrderOfId()
 {
@@ -156,21 +159,13 @@ QString text(Id id)
     return QString::fromUtf8(chosen == Language::Japanese ? pair.japanese : pair.english);
 }
 
-QString systemMessage(const QString &japanese)
+QString systemMessage(const VorzoError &error)
 {
-    if (chosen == Language::Japanese)
-        return japanese;
-    for (const auto &[pattern, english] : SystemMessages) {
-        const QStringList parts = QString::fromUtf8(pattern).split(QStringLiteral("%1"));
-        QString expression = QRegularExpression::escape(parts.first());
-        if (parts.size() > 1)
-            expression += QStringLiteral("(.*)") + QRegularExpression::escape(parts.last());
-        const QRegularExpressionMatch match =
-            QRegularExpression(QRegularExpression::anchoredPattern(expression)).match(japanese);
-        if (match.hasMatch())
-            return parts.size() > 1 ? QString::fromUtf8(english).arg(match.captured(1)) : QString::fromUtf8(english);
-    }
-    return japanese;
+    const char *english = englishOf(error.id());
+    if (chosen == Language::Japanese || !english)
+        return error.message();
+    const QString text = QString::fromUtf8(english);
+    return text.contains(QLatin1String("%1")) ? text.arg(error.argument()) : text;
 }
 
 QString number(qint64 value)

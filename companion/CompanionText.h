@@ -3,6 +3,8 @@
 // help, the usage errors, the check's findings and the system's messages it
 // passes on. Japanese unless the locale names another language.
 
+#include "platform/VorzoError.h"
+
 #include <QString>
 
 namespace CompanionText {
@@ -47,9 +49,9 @@ enum class Id {
 // The text in the language set.
 QString text(Id id);
 
-// A message of the system's (VorzoError) in the language set: the English
-// form of each message the companion can meet; any other as it is.
-QString systemMessage(const QString &japanese);
+// A message of the system's in the language set: the English form of each
+// message the error type identifies; any other as it is.
+QString systemMessage(const VorzoError &error);
 
 // A number as every message writes one, in groups of three digits: 5,400.
 QString number(qint64 value);

@@ -43,11 +43,11 @@ int run(const std::function<int(const CommandLine &)> &command)
         say(text(Id::SeeHelp));
         return WrongUsage;
     } catch (const FileFailure &e) {
-        const QString message = CompanionText::systemMessage(e.message());
+        const QString message = CompanionText::systemMessage(e);
         say(e.reason().isEmpty() ? message : message + QStringLiteral(": ") + e.reason());
         return Problem;
     } catch (const VorzoError &e) {
-        say(CompanionText::systemMessage(e.message()));
+        say(CompanionText::systemMessage(e));
         return Problem;
     } catch (const std::exception &e) {
         say(QString::fromLocal8Bit(e.what()));

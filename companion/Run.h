@@ -35,7 +35,7 @@ void reportQtFailures();
 class FileFailure : public VorzoError
 {
 public:
-    FileFailure(const VorzoError &error, QString reason) : VorzoError(error.message()), m_reason(std::move(reason)) {}
+    FileFailure(const VorzoError &error, QString reason) : VorzoError(error), m_reason(std::move(reason)) {}
     const QString &reason() const noexcept { return m_reason; }
 
 private:

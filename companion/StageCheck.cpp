@@ -111,9 +111,9 @@ QList<StageFinding> checkStage(const QString &mapPath)
     try {
         findings += checkSettings(settingsPath, StageFiles::readSettingsText(settingsPath));
     } catch (const VorzoError &e) {
-        const QString reason = e.message() == VorzoError::cannotOpen(settingsPath).message()
-            ? FileReason::whyUnreadable(settingsPath) : QString();
-        findings.append({Kind::NoSettings, settingsPath, 0, 0, -1, -1, 0, {}, e.message(), reason});
+        const QString reason =
+            e.id() == VorzoError::Id::CannotOpen ? FileReason::whyUnreadable(settingsPath) : QString();
+        findings.append({Kind::NoSettings, settingsPath, 0, 0, -1, -1, 0, {}, e, reason});
     }
     return findings;
 }

@@ -6,9 +6,13 @@
 // ends the settings early, bytes that are not code page 932, and default
 // keys the settings lack.
 
+#include "platform/VorzoError.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 class StageMap;
 
@@ -17,7 +21,7 @@ struct StageFinding
     enum class Kind {
         MapSize,        // value: the map file's size
         ForeignCode,    // column, row; value: the code
-        NoSettings,     // message: that the settings file cannot be read; reason: the system's why
+        NoSettings,     // error: that the settings file cannot be read; reason: the system's why
         InvalidByte,    // line, byte; value: the byte
         NoEquals,       // line
         UnknownKey,     // line, key
@@ -33,7 +37,7 @@ struct StageFinding
     int row = -1;
     qint64 value = 0;
     QByteArray key;
-    QString message;
+    std::optional<VorzoError> error;
     QString reason;
 };
 

@@ -74,7 +74,7 @@ QString findingText(const StageFinding &finding)
     case Kind::ForeignCode:
         return text(Id::ForeignCode).arg(number(finding.column), number(finding.row), number(finding.value));
     case Kind::NoSettings:
-        return CompanionText::systemMessage(finding.message)
+        return CompanionText::systemMessage(*finding.error)
             + (finding.reason.isEmpty() ? QString() : QStringLiteral(": ") + finding.reason);
     case Kind::InvalidByte:
         return text(Id::InvalidByte).arg(QString::number(finding.value, 16).toUpper().rightJustified(2, QLatin1Char('0')));

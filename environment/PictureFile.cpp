@@ -18,17 +18,17 @@ bool withinLimits(QSize size)
         && qint64(size.width()) * size.height() * 4 <= MaxImageBytes;
 }
 
-QString invalidMessage(PatternImage::Kind kind)
+VorzoError invalidPicture(PatternImage::Kind kind)
 {
     switch (kind) {
     case PatternImage::Kind::Bitmap:
-        return QStringLiteral("ビットマップイメージが不正です");
+        return VorzoError(QStringLiteral("ビットマップイメージが不正です"), VorzoError::Id::InvalidBitmap);
     case PatternImage::Kind::Icon:
-        return QStringLiteral("アイコンイメージが不正です");
+        return VorzoError(QStringLiteral("アイコンイメージが不正です"), VorzoError::Id::InvalidIcon);
     case PatternImage::Kind::Metafile:
         break;
     }
-    return QStringLiteral("メタファイルが不正です");
+    return VorzoError(QStringLiteral("メタファイルが不正です"), VorzoError::Id::InvalidMetafile);
 }
 
 PatternImage::Kind kindOf(const QString &fileName)
@@ -45,7 +45,8 @@ PatternImage::Kind kindOf(const QString &fileName)
         return PatternImage::Kind::Icon;
     if (lower == QLatin1String("wmf") || lower == QLatin1String("emf"))
         return PatternImage::Kind::Metafile;
-    throw VorzoError(QStringLiteral("拡張子 .%1 の画像形式は処理できません").arg(extension));
+    throw VorzoError(QStringLiteral("拡張子 .%1 の画像形式は処理できません").arg(extension),
+                     VorzoError::Id::UnknownPictureKind, extension);
 }
 
 namespace {
@@ -221,7 +222,7 @@ PatternImage decode(const QByteArray &bytes, PatternImage::Kind kind)
         }
     }
     if (image.isNull())
-        throw VorzoError(invalidMessage(kind));
+        throw invalidPicture(kind);
     return PatternImage(image, kind);
 }
 
@@ -237,7 +238,7 @@ PatternImage load(const QString &fileName)
     // small file.
     const qint64 limit = maxFileBytes(kind);
     if (!file.isSequential() && file.size() > limit)
-        throw VorzoError(invalidMessage(kind));
+        throw invalidPicture(kind);
     QByteArray bytes;
     if (!file.isSequential())
         bytes = file.read(file.size());

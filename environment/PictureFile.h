@@ -6,6 +6,7 @@
 // nothing is kept of a picture that did not load whole.
 
 #include "PatternImage.h"
+#include "platform/VorzoError.h"
 
 #include <QByteArray>
 #include <QSize>
@@ -37,7 +38,7 @@ PatternImage load(const QString &fileName);
 // Format_ARGB32_Premultiplied for an icon or a metafile.
 PatternImage decode(const QByteArray &bytes, PatternImage::Kind kind);
 
-// The message for a file that does not read as `kind`.
-QString invalidMessage(PatternImage::Kind kind);
+// The error for a file that does not read as `kind`.
+VorzoError invalidPicture(PatternImage::Kind kind);
 
 } // namespace PictureFile

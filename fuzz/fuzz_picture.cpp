@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             || !PictureFile::withinLimits(picture.image().size()))
             std::abort();
     } catch (const VorzoError &error) {
-        if (error.message() != PictureFile::invalidMessage(kind))
+        if (error.message() != PictureFile::invalidPicture(kind).message())
             std::abort();
     }
     return 0;

@@ -2,17 +2,17 @@
 
 VorzoError VorzoError::cannotCreate(const QString &path)
 {
-    return VorzoError(QStringLiteral("ファイル %1 を作成できません").arg(path));
+    return VorzoError(QStringLiteral("ファイル %1 を作成できません").arg(path), Id::CannotCreate, path);
 }
 
 VorzoError VorzoError::cannotOpen(const QString &path)
 {
-    return VorzoError(QStringLiteral("ファイル %1 は開けません").arg(path));
+    return VorzoError(QStringLiteral("ファイル %1 は開けません").arg(path), Id::CannotOpen, path);
 }
 
 VorzoError VorzoError::cannotWrite(const QString &path)
 {
-    return VorzoError(QStringLiteral("%1 に書き込めません").arg(path));
+    return VorzoError(QStringLiteral("%1 に書き込めません").arg(path), Id::CannotWrite, path);
 }
 
 QString errorBoxText(const QString &message)

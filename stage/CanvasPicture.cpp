@@ -55,7 +55,8 @@ void DrawCell(QImage &picture, QPoint at, CellCode code, const QImage *tiles)
     if (code == EmptyCell)
         return;
     if (!tiles)
-        throw VorzoError(QStringLiteral("ビットマップを持っている時のみイメージの変更が可能です"));
+        throw VorzoError(QStringLiteral("ビットマップを持っている時のみイメージの変更が可能です"),
+                         VorzoError::Id::NoBitmapToDrawFrom);
     // A square outside a smaller picture copies only what exists; the rest
     // keeps the background.
     const QRect square = tileSquareOf(code);

@@ -281,6 +281,8 @@ void TestCompanion::checkFindsEachFault_data()
                                                   "s.kwt: X 179, Y 29: コード 255 は 0～64 でも 99 でもありません"};
     QTest::newRow("no settings file") << emptyMap() << QByteArray("<none>") << QByteArray("ja_JP.UTF-8") << 1
                                       << QStringList{"s.kwp: ファイル s.kwp は開けません: " + reason(ENOENT)};
+    QTest::newRow("no settings file, in English") << emptyMap() << QByteArray("<none>") << QByteArray("en_US.UTF-8") << 1
+                                                  << QStringList{"s.kwp: cannot open file s.kwp: No such file or directory"};
     QTest::newRow("72 settings") << emptyMap() << settingsFile(lines + QList<QByteArray>{"boss4_type=1"})
                                  << QByteArray("ja_JP.UTF-8") << 1
                                  << QStringList{"s.kwp:72: キー boss4_type は既定の 71 個にありません"};
