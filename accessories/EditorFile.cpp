@@ -4,20 +4,13 @@
 #include "platform/ShiftJis.h"
 #include "platform/TextLines.h"
 #include "platform/VorzoError.h"
+#include "platform/WholeFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 
 namespace EditorFile {
 QString read(const QString &path)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw VorzoError::cannotOpen(path);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw VorzoError::cannotOpen(path);
-    return TextLines::toEditText(bytes);
+    return TextLines::toEditText(WholeFile::readOrThrow(path));
 }
 
 QByteArray bytesOf(const QString &text)

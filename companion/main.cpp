@@ -17,6 +17,7 @@
 #include "settings/SettingsList.h"
 #include "settings/SettingsParameterText.h"
 #include "stage/StageMap.h"
+#include "platform/WholeFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -38,10 +39,7 @@ namespace {
 // keeps every byte and ends every line with CR LF.
 QByteArray templateFrom(const QString &path)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw VorzoError::cannotOpen(path);
-    return TextLines::fromEditText(TextLines::toEditText(file.readAll()));
+    return TextLines::fromEditText(TextLines::toEditText(WholeFile::readOrThrow(path)));
 }
 
 // The page F7 makes after the stage is opened in a newly started editor.

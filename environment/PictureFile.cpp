@@ -3,9 +3,9 @@
 #include "LittleEndian.h"
 #include "MetafileDecoder.h"
 #include "platform/VorzoError.h"
+#include "platform/WholeFile.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 
 #include <cstdio>
@@ -229,27 +229,13 @@ PatternImage decode(const QByteArray &bytes, PatternImage::Kind kind)
 PatternImage load(const QString &fileName)
 {
     const PatternImage::Kind kind = kindOf(fileName);
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw VorzoError::cannotOpen(fileName);
-    // A file longer than any picture we accept is not read at all; a device
-    // that never ends is read only that far. Only what is there is
-    // allocated: a read sized by the limit would reserve it whole for every
-    // small file.
-    const qint64 limit = maxFileBytes(kind);
-    if (!file.isSequential() && file.size() > limit)
+    // A file longer than any picture we accept is not read at all.
+    WholeFile::Result file = WholeFile::read(fileName, {maxFileBytes(kind)});
+    if (file.outcome == WholeFile::Outcome::TooLong)
         throw invalidPicture(kind);
-    QByteArray bytes;
-    if (!file.isSequential())
-        bytes = file.read(file.size());
-    while (file.error() == QFileDevice::NoError && bytes.size() <= limit) {
-        const QByteArray more = file.read(qMin<qint64>(qint64(1) << 16, limit + 1 - bytes.size()));
-        if (more.isEmpty())
-            break;
-        bytes += more;
-    }
-    if (file.error() != QFileDevice::NoError)
+    if (file.outcome != WholeFile::Outcome::Read)
         throw VorzoError::cannotOpen(fileName);
+    const QByteArray bytes = std::move(file.bytes);
     return decode(bytes, kind);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/VorzoError.h"
 #include "settings/SettingsList.h"
 #include "stage/StageMap.h"
+#include "platform/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,10 +57,7 @@ void writePage(const QString &path, const QByteArray &page)
 
 void readMap(const QString &path, StageMap &map)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw VorzoError::cannotOpen(path);
-    const QByteArray bytes = file.read(StageMap::Cells);
+    const QByteArray bytes = WholeFile::readOrThrow(path, {StageMap::Cells, WholeFile::Longer::Cut});
     for (int i = 0; i < bytes.size(); ++i)
         map.setIndex(i, CellCode(bytes.at(i)));
 }
@@ -71,10 +69,7 @@ SettingsList readSettings(const QString &path)
 
 QByteArray readSettingsText(const QString &path)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw VorzoError::cannotOpen(path);
-    return file.readAll();
+    return WholeFile::readOrThrow(path);
 }
 
 SettingsList settingsFromText(QByteArray text)

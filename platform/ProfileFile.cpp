@@ -2,6 +2,7 @@
 
 #include "platform/SafeSave.h"
 #include "platform/ShiftJis.h"
+#include "WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -129,10 +130,7 @@ qsizetype findKey(const QList<Line> &lines, const SectionSpan &span, const QByte
 // The file's bytes; nothing when it cannot be read (missing or not ours).
 std::optional<QByteArray> fileBytes(const QString &file)
 {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return in.readAll();
+    return WholeFile::readIfReadable(file);
 }
 
 bool holdsLineBreak(const QString &text)

@@ -3,16 +3,12 @@
 #include "platform/ShiftJis.h"
 #include "platform/TextLines.h"
 #include "platform/VorzoError.h"
-
-#include <QFile>
+#include "platform/WholeFile.h"
 
 SettingHelp SettingHelp::load(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw VorzoError::cannotOpen(fileName);
     SettingHelp help;
-    help.m_lines = TextLines::split(file.readAll());
+    help.m_lines = TextLines::split(WholeFile::readOrThrow(fileName));
     return help;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/SafeSave.h"
 #include "platform/TextLines.h"
 #include "platform/VorzoError.h"
+#include "platform/WholeFile.h"
 
 #include "TestFiles.h"
 #include "Unprivileged.h"
@@ -34,6 +35,8 @@ private slots:
     void safeSaveFollowsSymbolicLinks();
     void safeSaveInPlaceKeepsOldBytesOnAFullDisk_data();
     void safeSaveInPlaceKeepsOldBytesOnAFullDisk();
+    void wholeFileReadsWithinItsLimit_data();
+    void wholeFileReadsWithinItsLimit();
 };
 
 void TestTextFiles::splitsOnEveryLineEnd_data()
@@ -269,6 +272,44 @@ void TestTextFiles::safeSaveInPlaceKeepsOldBytesOnAFullDisk()
         QSKIP("running with privileges that cannot be dropped: file permissions would not apply");
     QCOMPARE(*result, saved);
     QCOMPARE(TestFiles::contents(path), saved ? page : old);
+}
+
+void TestTextFiles::wholeFileReadsWithinItsLimit_data()
+{
+    using WholeFile::Longer;
+    using WholeFile::Outcome;
+    QTest::addColumn<QString>("name"); // in a folder of its own: "folder" is a folder, "none" is missing
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<int>("longer");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QByteArray>("bytes");
+    const qint64 none = WholeFile::NoLimit;
+    QTest::newRow("whole") << "five" << none << int(Longer::Refused) << int(Outcome::Read) << QByteArray("12345");
+    QTest::newRow("just within the limit") << "five" << qint64(5) << int(Longer::Refused) << int(Outcome::Read)
+                                           << QByteArray("12345");
+    QTest::newRow("one byte over") << "five" << qint64(4) << int(Longer::Refused) << int(Outcome::TooLong)
+                                   << QByteArray();
+    QTest::newRow("cut at the limit") << "five" << qint64(3) << int(Longer::Cut) << int(Outcome::Read)
+                                      << QByteArray("123");
+    QTest::newRow("empty") << "empty" << qint64(0) << int(Longer::Refused) << int(Outcome::Read) << QByteArray();
+    QTest::newRow("a folder") << "folder" << none << int(Longer::Refused) << int(Outcome::CannotRead) << QByteArray();
+    QTest::newRow("missing") << "none" << none << int(Longer::Refused) << int(Outcome::CannotRead) << QByteArray();
+}
+
+void TestTextFiles::wholeFileReadsWithinItsLimit()
+{
+    QFETCH(QString, name);
+    QFETCH(qint64, limit);
+    QFETCH(int, longer);
+    QFETCH(int, outcome);
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    QVERIFY(TestFiles::put(dir.filePath(QStringLiteral("five")), "12345"));
+    QVERIFY(TestFiles::put(dir.filePath(QStringLiteral("empty")), QByteArray()));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    const WholeFile::Result read = WholeFile::read(dir.filePath(name), {limit, WholeFile::Longer(longer)});
+    QCOMPARE(int(read.outcome), outcome);
+    QCOMPARE(read.bytes, bytes);
 }
 
 QTEST_APPLESS_MAIN(TestTextFiles)
