@@ -5,7 +5,7 @@
 #include "Median.h"
 
 #include "../tests/support/MetafileBytes.h"
-#include "environment/PictureFile.h"
+#include "pictures/PictureFile.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -7,7 +7,7 @@
 #include "Png.h"
 #include "Run.h"
 
-#include "environment/PictureFile.h"
+#include "pictures/PictureFile.h"
 #include "output/StageFiles.h"
 #include "platform/SafeSave.h"
 #include "platform/VorzoError.h"

@@ -1,6 +1,6 @@
 #include "PatternHolder.h"
 
-#include "PictureFile.h"
+#include "pictures/PictureFile.h"
 
 PatternHolder::PatternHolder(QObject *parent)
     : QObject(parent),

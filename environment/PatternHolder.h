@@ -2,7 +2,7 @@
 // The program's one pattern image, from which the canvas copies the square
 // of every placed cell, with the dialog that chooses another picture file.
 
-#include "PatternImage.h"
+#include "pictures/PatternImage.h"
 #include "platform/Dialogs.h"
 
 #include <QObject>

@@ -7,7 +7,7 @@
 // tests' helpers, and inputs that once reached faults in the metafile
 // libraries or had them allocate whatever a record claimed (regress-*).
 
-#include "environment/PictureFile.h"
+#include "pictures/PictureFile.h"
 #include "platform/VorzoError.h"
 
 #include <QByteArray>

@@ -14,14 +14,15 @@ include(${SOURCES_FILE})
 
 # The folders each folder may include besides itself, lowest first.
 set(ALLOWED_platform "")
+set(ALLOWED_pictures platform)
 set(ALLOWED_desktop platform)
 set(ALLOWED_accessories platform desktop)
 set(ALLOWED_settings platform desktop accessories)
 set(ALLOWED_stage platform desktop settings)
-set(ALLOWED_environment platform desktop stage)
+set(ALLOWED_environment platform pictures desktop stage)
 set(ALLOWED_output platform desktop stage settings accessories)
-set(ALLOWED_companion platform stage settings output environment accessories)
-set(ALLOWED_app platform desktop stage settings output environment accessories)
+set(ALLOWED_companion platform pictures stage settings output environment accessories)
+set(ALLOWED_app platform pictures desktop stage settings output environment accessories)
 
 set(violations "")
 

@@ -6,7 +6,7 @@
 #include "TestFiles.h"
 #include "WindowFixture.h"
 
-#include "environment/PatternImage.h"
+#include "pictures/PatternImage.h"
 #include "platform/ShiftJis.h"
 #include "platform/TextLines.h"
 #include "settings/DefaultSettings.h"

@@ -1,6 +1,6 @@
 #include "MetafileBytes.h"
 #include "TestFiles.h"
-#include "environment/PictureFile.h"
+#include "pictures/PictureFile.h"
 #include "platform/VorzoError.h"
 
 #include <QBuffer>

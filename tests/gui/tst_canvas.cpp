@@ -1,5 +1,5 @@
-#include "environment/BuiltInPattern.h"
-#include "environment/PatternImage.h"
+#include "pictures/BuiltInPattern.h"
+#include "pictures/PatternImage.h"
 #include "platform/VorzoError.h"
 #include "stage/CanvasPicture.h"
 #include "stage/StageMap.h"

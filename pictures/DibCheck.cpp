@@ -1,5 +1,6 @@
 #include "DibCheck.h"
 
+#include "BitmapHeader.h"
 #include "LittleEndian.h"
 #include "PictureFile.h"
 
@@ -40,25 +41,16 @@ bool isCompressed(const Header &h)
 // length in `table`.
 bool readHeader(const QByteArray &bytes, qint64 at, qint64 length, Header &h, qint64 &table)
 {
-    if (!inside(bytes, at, length) || length < 12)
+    const std::optional<BitmapHeader> read = BitmapHeader::read(bytes, at, length);
+    if (!read || (!read->core && read->size > length) || read->planes != 1)
         return false;
-    h.size = u32(bytes, at);
-    if (h.size == 12) { // the old core header
-        h.width = u16(bytes, at + 4);
-        h.height = u16(bytes, at + 6);
-        h.bitCount = u16(bytes, at + 10);
-        h.entryBytes = 3;
-    } else {
-        if (h.size < 40 || h.size > length)
-            return false;
-        h.width = i32(bytes, at + 4);
-        h.height = i32(bytes, at + 8);
-        h.bitCount = u16(bytes, at + 14);
-        h.compression = u32(bytes, at + 16);
-        h.coloursUsed = u32(bytes, at + 32);
-    }
-    if (u16(bytes, at + (h.size == 12 ? 8 : 12)) != 1) // planes
-        return false;
+    h.size = read->size;
+    h.width = read->width;
+    h.height = read->height;
+    h.bitCount = read->bitCount;
+    h.compression = read->compression;
+    h.coloursUsed = read->coloursUsed;
+    h.entryBytes = read->core ? 3 : 4;
     h.height = qAbs(h.height);
     if (!withinLimits(h.width, h.height))
         return false;

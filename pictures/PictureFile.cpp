@@ -1,5 +1,6 @@
 #include "PictureFile.h"
 
+#include "BitmapHeader.h"
 #include "LittleEndian.h"
 #include "MetafileDecoder.h"
 #include "platform/VorzoError.h"
@@ -61,22 +62,11 @@ bool bitmapIsWhole(const QByteArray &bytes)
     if (!inside(bytes, 0, FileHeader + 12))
         return false;
     const qint64 pixelsAt = u32(bytes, 10);
-    const quint32 headerSize = u32(bytes, FileHeader);
-    qint64 width = 0, height = 0, bitCount = 0, compression = 0, imageBytes = 0, colours = 0;
-    if (headerSize == 12) { // the old core header
-        width = u16(bytes, FileHeader + 4);
-        height = u16(bytes, FileHeader + 6);
-        bitCount = u16(bytes, FileHeader + 10);
-    } else {
-        if (headerSize < 40 || !inside(bytes, FileHeader, 40))
-            return false;
-        width = i32(bytes, FileHeader + 4);
-        height = qAbs(qint64(i32(bytes, FileHeader + 8)));
-        bitCount = u16(bytes, FileHeader + 14);
-        compression = u32(bytes, FileHeader + 16);
-        imageBytes = u32(bytes, FileHeader + 20);
-        colours = u32(bytes, FileHeader + 32);
-    }
+    const std::optional<BitmapHeader> header = BitmapHeader::read(bytes, FileHeader, bytes.size() - FileHeader);
+    if (!header)
+        return false;
+    const qint64 width = header->width, height = qAbs(header->height), bitCount = header->bitCount;
+    const qint64 compression = header->compression, imageBytes = header->imageBytes, colours = header->coloursUsed;
     if (width <= 0 || height <= 0 || width > MaxSide || height > MaxSide)
         return false;
     // A colour table longer than the depth can index is malformed, and
@@ -105,11 +95,11 @@ bool iconImageWithinLimits(const QByteArray &bytes, qint64 at, qint64 length)
         width = qFromBigEndian<quint32>(bytes.constData() + at + 16);
         height = qFromBigEndian<quint32>(bytes.constData() + at + 20);
     } else {
-        if (length < 12)
+        const std::optional<BitmapHeader> header = BitmapHeader::read(bytes, at, length);
+        if (!header)
             return false;
-        const bool core = u32(bytes, at) == 12; // the old header, of 16-bit sizes
-        width = core ? u16(bytes, at + 4) : i32(bytes, at + 4);
-        height = (core ? u16(bytes, at + 6) : qAbs(qint64(i32(bytes, at + 8)))) / 2;
+        width = header->width;
+        height = qAbs(header->height) / 2;
     }
     return width <= MaxSide && height <= MaxSide && withinLimits(QSize(int(width), int(height)));
 }
