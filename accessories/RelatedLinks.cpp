@@ -1,6 +1,6 @@
 #include "RelatedLinks.h"
 
-#include "LinkAddresses.h"
+#include "platform/LinkAddresses.h"
 #include "platform/Shell.h"
 
 namespace RelatedLinks {

@@ -4,7 +4,7 @@
 #include "platform/Preferences.h"
 #include "platform/TextLines.h"
 #include "platform/VorzoError.h"
-#include "settings/SettingsParameterText.h"
+#include "output/ParameterText.h"
 
 Workspace::Workspace()
     : m_stageCommands(m_stage, [this] {

@@ -10,7 +10,6 @@
 #include "desktop/Desktop.h"
 #include "output/ParameterText.h"
 #include "settings/SettingsList.h"
-#include "settings/SettingsParameterText.h"
 
 #include <QAction>
 #include <QApplication>

@@ -15,7 +15,6 @@
 #include "platform/TextLines.h"
 #include "platform/VorzoError.h"
 #include "settings/SettingsList.h"
-#include "settings/SettingsParameterText.h"
 #include "stage/StageMap.h"
 #include "platform/WholeFile.h"
 

@@ -7,7 +7,7 @@
 #include "output/StageFiles.h"
 #include "platform/TextLines.h"
 #include "settings/SettingsList.h"
-#include "settings/SettingsParameterText.h"
+#include "output/ParameterText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

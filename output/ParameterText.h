@@ -3,11 +3,19 @@
 
 #include <QByteArray>
 
+class SettingsList;
 class StageMap;
 
 // 90 lines "<PARAM NAME="mapN-R"  VALUE="<60 letters>">" CR LF, segment by
 // segment (60 columns each), row by row; every line 93 bytes.
 QByteArray MakeMapHTML(const StageMap &map);
+
+// One line "<PARAM NAME="key" VALUE="value">" CR LF per entry, in list order;
+// the value is that of the first entry whose key equals the entry's key
+// (ASCII letters folded), so a repeated key carries its first value. An entry
+// without "=" has the empty key. Nothing is escaped or skipped. One pass over
+// the list, whatever its length.
+QByteArray MakeSettingsHTML(const SettingsList &settings);
 
 // The four parts of the finished page, joined as they stand.
 struct PageParts

@@ -1,6 +1,6 @@
 #include "DefaultSettings.h"
 
-#include "accessories/LinkAddresses.h"
+#include "platform/LinkAddresses.h"
 #include "platform/ShiftJis.h"
 
 #include <QString>

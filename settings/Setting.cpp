@@ -2,7 +2,6 @@
 #include "ui_Setting.h"
 
 #include "SettingsGrid.h"
-#include "SettingsParameterText.h"
 #include "StageSettings.h"
 #include "desktop/Desktop.h"
 #include "platform/Dialogs.h"
@@ -86,11 +85,6 @@ void TSettingForm::showEvent(QShowEvent *event)
     if (!m_rows->currentIndex().isValid())
         m_rows->placeQuietly(0);
     showEditorOfCurrentRow();
-}
-
-QByteArray TSettingForm::MakeHTML() const
-{
-    return MakeSettingsHTML(m_settings.list());
 }
 
 void TSettingForm::DeleteAll()

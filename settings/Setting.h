@@ -20,9 +20,6 @@ public:
     explicit TSettingForm(StageSettings &settings, QWidget *parent = nullptr);
     ~TSettingForm() override;
 
-    // The settings parameter text of the current list.
-    QByteArray MakeHTML() const;
-
     // The list := the defaults snapshot; the current row stays where it was.
     void DeleteAll();
 

@@ -1,7 +1,7 @@
 #include "RecordingShell.h"
 
 #include "accessories/Alarm.h"
-#include "accessories/LinkAddresses.h"
+#include "platform/LinkAddresses.h"
 #include "accessories/RelatedLinks.h"
 #include "accessories/TimeText.h"
 #include "output/PageTemplates.h"

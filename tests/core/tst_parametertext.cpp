@@ -1,7 +1,6 @@
-#include "accessories/LinkAddresses.h"
+#include "platform/LinkAddresses.h"
 #include "output/PageTemplates.h"
 #include "output/ParameterText.h"
-#include "settings/SettingsParameterText.h"
 #include "platform/ShiftJis.h"
 #include "platform/TextLines.h"
 #include "settings/SettingsList.h"

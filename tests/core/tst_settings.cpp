@@ -1,6 +1,5 @@
-#include "accessories/LinkAddresses.h"
+#include "platform/LinkAddresses.h"
 #include "output/ParameterText.h"
-#include "settings/SettingsParameterText.h"
 #include "platform/ShiftJis.h"
 #include "platform/TextLines.h"
 #include "platform/VorzoError.h"

@@ -7,7 +7,6 @@
 #include "output/PageTemplates.h"
 #include "output/ParameterText.h"
 #include "platform/VorzoError.h"
-#include "settings/SettingsParameterText.h"
 
 #include <QDir>
 #include <QTest>

@@ -4,7 +4,7 @@
 #include "accessories/ClockTab.h"
 #include "accessories/Emblem.h"
 #include "accessories/Help.h"
-#include "accessories/LinkAddresses.h"
+#include "platform/LinkAddresses.h"
 #include "accessories/Vertion.h"
 #include "environment/Environ.h"
 

@@ -9,7 +9,6 @@
 #include "output/PageTab.h"
 #include "output/PageTemplates.h"
 #include "output/ParameterText.h"
-#include "settings/SettingsParameterText.h"
 #include "platform/ShiftJis.h"
 #include "platform/TextLines.h"
 #include "settings/DefaultSettings.h"

@@ -237,7 +237,7 @@ void TestSettingsWindow::pastedLinesBecomeOneValue()
     QCOMPARE(mainWindow()->stage().settingsList().value("moji_left"), QByteArray("abcdef\tghi"));
     QCOMPARE(editor()->text(), QStringLiteral("abcdef\tghi"));
     QCOMPARE(mainWindow()->stage().settingsList().size(), 71);
-    QCOMPARE(TextLines::split(settingForm()->MakeHTML()).size(), 71);
+    QCOMPARE(TextLines::split(MakeSettingsHTML(mainWindow()->stage().settingsList())).size(), 71);
 }
 
 void TestSettingsWindow::aVeryLongValueKeepsEveryCharacter()
