@@ -19,22 +19,13 @@ namespace {
 
 using Kind = StageFinding::Kind;
 
-bool isPlaceable(CellCode code)
-{
-    return code <= LastPlaceableCode || code == EmptyCell;
-}
-
-// A byte the lossless codec could not decode comes back as U+F700 + byte.
-constexpr char16_t UndecodedFirst = 0xF700;
-constexpr char16_t UndecodedLast = 0xF7FF;
-
 void findInvalidBytes(const QString &file, int line, const QByteArray &bytes, QList<StageFinding> &findings)
 {
     const QString text = ShiftJis::decode(bytes);
     qsizetype at = 0; // the byte the next character starts at
     for (const QChar c : text) {
-        if (c.unicode() >= UndecodedFirst && c.unicode() <= UndecodedLast) {
-            findings.append({Kind::InvalidByte, file, line, int(at) + 1, -1, -1, c.unicode() - UndecodedFirst, {}, {}, {}});
+        if (const std::optional<uchar> byte = ShiftJis::byteOfSubstitute(c)) {
+            findings.append({Kind::InvalidByte, file, line, int(at) + 1, -1, -1, *byte, {}, {}, {}});
             at += 1;
         } else {
             // A character that decoded is two bytes exactly when it starts
@@ -53,7 +44,7 @@ QList<StageFinding> checkMap(const QString &file, const StageMap &map, qint64 si
         findings.append({Kind::MapSize, file, 0, 0, -1, -1, size, {}, {}, {}});
     for (int i = 0; i < StageMap::Cells; ++i) {
         const CellCode code = map.atIndex(i);
-        if (!isPlaceable(code))
+        if (!isPlaceableCode(code))
             findings.append({Kind::ForeignCode, file, 0, 0, i / StageMap::Rows, i % StageMap::Rows, code, {}, {}, {}});
     }
     return findings;

@@ -31,10 +31,6 @@ constexpr LookAlike kLookAlikes[] = {
 constexpr char16_t kUndecodedFirst = 0xF700;
 constexpr char16_t kUndecodedLast = 0xF7FF;
 
-QChar undecoded(uchar byte)
-{
-    return QChar(char16_t(kUndecodedFirst + byte));
-}
 
 bool isTrailByte(uchar byte)
 {
@@ -83,7 +79,7 @@ const DecodeTables &decodeTables()
                 t.single[b] = char16_t(b); // ASCII, control characters included, as they are
             } else {
                 const char16_t c = isLeadByte(uchar(b)) ? 0 : roundTrip(QByteArray(1, char(b)));
-                t.single[b] = c ? c : undecoded(uchar(b)).unicode();
+                t.single[b] = c ? c : substituteOf(uchar(b)).unicode();
             }
         }
         for (int lead = 0x81; lead <= 0xFC; ++lead) {
@@ -122,6 +118,18 @@ QByteArray encodeRun(QStringView run)
 }
 
 } // namespace
+
+QChar substituteOf(uchar byte)
+{
+    return QChar(char16_t(kUndecodedFirst + byte));
+}
+
+std::optional<uchar> byteOfSubstitute(QChar c)
+{
+    if (c.unicode() < kUndecodedFirst || c.unicode() > kUndecodedLast)
+        return std::nullopt;
+    return uchar(c.unicode() - kUndecodedFirst);
+}
 
 QString normalise(const QString &text)
 {
@@ -196,9 +204,9 @@ QByteArray encodeUnchecked(const QString &normalised)
         if (c < 0x80) {
             flushRun(i);
             bytes += char(c);
-        } else if (c >= kUndecodedFirst && c <= kUndecodedLast) {
+        } else if (const std::optional<uchar> byte = byteOfSubstitute(QChar(c))) {
             flushRun(i);
-            bytes += char(c - kUndecodedFirst);
+            bytes += char(*byte);
         } else if (runStart < 0) {
             runStart = i;
         }
@@ -225,7 +233,7 @@ QString decode(const QByteArray &bytes)
         if (!isTrailByte(trail)) {
             // A lead byte without its trail (also the very last byte): the
             // next byte, if any, stands on its own.
-            text += undecoded(byte);
+            text += substituteOf(byte);
             continue;
         }
         if (const char16_t c = tables.pair[pairIndex(byte, trail)]) {
@@ -234,7 +242,7 @@ QString decode(const QByteArray &bytes)
             // The trail byte shows as its own character where it has one
             // ('@' in 0x85 0x40), so a substitute only ever stands for a
             // byte that has no character at all.
-            text += undecoded(byte);
+            text += substituteOf(byte);
             text += QChar(tables.single[trail]);
         }
         ++i;

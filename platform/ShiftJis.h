@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace ShiftJis {
 
 // Maps the look-alikes that Linux input methods type (WAVE DASH, MINUS SIGN …)
@@ -27,6 +29,11 @@ QByteArray encode(const QString &text);
 // substitute, which encodes back to that byte. Decoding never gives the
 // substitutes of bytes that are characters (U+F700-U+F77F, U+F7A1-U+F7DF).
 QString decode(const QByteArray &bytes);
+
+// The substitute of a byte that does not decode, and the byte it stands
+// for: nothing for any other character.
+QChar substituteOf(uchar byte);
+std::optional<uchar> byteOfSubstitute(QChar c);
 
 // The first byte of a double-byte character.
 bool isLeadByte(uchar byte);

@@ -9,6 +9,13 @@ using CellCode = quint8;
 constexpr CellCode EmptyCell = 99;
 constexpr CellCode LastPlaceableCode = 64; // "/  一言メッセージ４"
 
+// Whether a palette entry places the code (0-64, and 99 for the empty
+// cell); an integer of any size.
+constexpr bool isPlaceableCode(qint64 code)
+{
+    return (code >= 0 && code <= LastPlaceableCode) || code == EmptyCell;
+}
+
 // 0-25 "A"-"Z", 26-51 "a"-"z", 52-60 "1"-"9", 61-64 "+", "-", "*", "/",
 // everything else ".". Letters go one way only: nothing turns them back.
 char CellCodeToLetter(CellCode code);

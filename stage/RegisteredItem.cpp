@@ -8,7 +8,7 @@ std::optional<CellCode> registeredCode(const QString &text)
     const std::optional<int> value = parseInteger(text);
     if (!value)
         throw VorzoError(notAnIntegerMessage(text));
-    if ((*value >= 0 && *value <= LastPlaceableCode) || *value == EmptyCell)
+    if (isPlaceableCode(*value))
         return CellCode(*value);
     return std::nullopt;
 }
