@@ -36,8 +36,8 @@ public:
     void Copy1Click();
     void Paste1Click();
     void SelectAll1Click();
-    void N6Click();
-    void N5Click();
+    void N6Click(); // the text colour
+    void N5Click(); // the background colour
     void Find2Click();
     void FindNext1Click();
     void Replace1Click();

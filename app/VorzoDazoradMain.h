@@ -53,19 +53,19 @@ private:
     bool FormCloseQuery();
 
     // システム: refresh the page, test play, exit.
-    void N2Click();
-    void T3Click();
+    void N2Click(); // refresh the page (F7)
+    void T3Click(); // test play (F9): the page, written and opened in the browser
     void Exit1Click();
 
     // Entries that only open another window.
-    void N7Click();
-    void N9Click();
-    void N13Click();
-    void O1Click();
-    void F1Click();
-    void T2Click();
-    void Help2Click();
-    void About1Click();
+    void N7Click();     // the text editor
+    void N9Click();     // the image window
+    void N13Click();    // the settings window (F10)
+    void O1Click();     // the environment dialog, on its last page
+    void F1Click();     // the environment dialog, on フォルダ・ファイル
+    void T2Click();     // the environment dialog, on テキストエディタ
+    void Help2Click();  // the help window
+    void About1Click(); // the version window
 
     Ui::TVorzo *m_ui;
     Workspace &m_workspace;

@@ -51,11 +51,9 @@ static QByteArray templateBytes(const QTextDocument &text, const QString &name)
 
 PageParts Workspace::refreshPage()
 {
-    PageParts page;
-    page.mapping = MakeMapHTML(m_stage.map());
-    page.setting = MakeSettingsHTML(m_stage.settingsList());
-    page.before = templateBytes(m_headTemplate, QStringLiteral("前につくデータ"));
-    page.after = templateBytes(m_tailTemplate, QStringLiteral("後につくデータ"));
+    const QByteArray head = templateBytes(m_headTemplate, QStringLiteral("前につくデータ"));
+    const QByteArray tail = templateBytes(m_tailTemplate, QStringLiteral("後につくデータ"));
+    const PageParts page = finishedPage(head, m_stage.map(), m_stage.settingsList(), tail);
     m_stage.setFinishedPage(page.joined());
     return page;
 }

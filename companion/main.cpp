@@ -52,8 +52,8 @@ int page(const CommandLine &line)
     auto templateOr = [](const QString &path, const QByteArray &byDefault) {
         return path.isEmpty() ? byDefault : reading(path, [&] { return templateFrom(path); });
     };
-    const PageParts parts{templateOr(line.before, defaultHeadTemplate()), MakeMapHTML(map),
-                          MakeSettingsHTML(settings), templateOr(line.after, defaultTailTemplate())};
+    const PageParts parts = finishedPage(templateOr(line.before, defaultHeadTemplate()), map, settings,
+                                         templateOr(line.after, defaultTailTemplate()));
     if (line.toStandardOutput())
         writeOut(parts.joined());
     else

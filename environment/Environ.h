@@ -30,11 +30,11 @@ public:
     ColourDialog ColorDialog1;
 
 private:
-    void Button1Click();
-    void Button3Click();
-    void Button4Click();
-    void Button5Click();
-    void OKBtnClick();
+    void Button1Click(); // browse for the default folder
+    void Button3Click(); // browse for the picture
+    void Button4Click(); // choose the text colour
+    void Button5Click(); // choose the background colour
+    void OKBtnClick();   // store the values and apply them
     // The fields set1_1, set1_2, set2_1 and set2_2 show the values.
     void showValues();
 

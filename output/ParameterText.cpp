@@ -60,3 +60,9 @@ QByteArray MakeSettingsHTML(const SettingsList &settings)
     }
     return text;
 }
+
+PageParts finishedPage(const QByteArray &head, const StageMap &map, const SettingsList &settings,
+                       const QByteArray &tail)
+{
+    return {head, MakeMapHTML(map), MakeSettingsHTML(settings), tail};
+}

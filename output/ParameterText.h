@@ -27,3 +27,8 @@ struct PageParts
 
     QByteArray joined() const { return before + mapping + setting + after; }
 };
+
+// The finished page of a stage between its two templates (as they are
+// written), as F7 makes it: the editor's and the companion's alike.
+PageParts finishedPage(const QByteArray &head, const StageMap &map, const SettingsList &settings,
+                       const QByteArray &tail);

@@ -28,7 +28,9 @@ protected:
 
 private:
     void FormCreate();
-    void D2Click();
+    void D2Click(); // 初期値に戻す (F12): the defaults back, after a question
+    // A row chosen in the grid: its help line in the status bar; false
+    // keeps the selection where it was.
     bool MainSelectCell(int row);
     void showEditorOfCurrentRow();
 
