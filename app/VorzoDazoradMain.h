@@ -61,7 +61,7 @@ private:
     void N7Click();     // the text editor
     void N9Click();     // the image window
     void N13Click();    // the settings window (F10)
-    void O1Click();     // the environment dialog, on its last page
+    void O1Click();     // the environment dialog, on the page shown last
     void F1Click();     // the environment dialog, on フォルダ・ファイル
     void T2Click();     // the environment dialog, on テキストエディタ
     void Help2Click();  // the help window
