@@ -69,7 +69,7 @@ std::optional<QString> ScriptedDialogs::chooseFile(const FileDialog &dialog)
 
 std::optional<ColourValue> ScriptedDialogs::chooseColour(ColourValue initial)
 {
-    m_shown.append({Kind::Colour, QString(), {}, {}});
+    m_shown.append({Kind::ColourChooser, QString(), {}, {}});
     colourDialogs.append(initial);
     if (m_colours.isEmpty()) {
         unanswered("colour chooser", QString());

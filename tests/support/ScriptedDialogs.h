@@ -14,7 +14,7 @@
 class ScriptedDialogs : public Dialogs
 {
 public:
-    enum class Kind { Message, Warning, Error, Input, File, Colour, Folder };
+    enum class Kind { Message, Warning, Error, Input, File, ColourChooser, Folder };
     struct Shown
     {
         Kind kind;
