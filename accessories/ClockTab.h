@@ -9,7 +9,9 @@
 #include <QTime>
 #include <QWidget>
 
-namespace Ui { class ClockTab; }
+namespace Ui {
+class ClockTab;
+}
 class QTimer;
 
 class ClockTab : public QWidget

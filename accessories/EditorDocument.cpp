@@ -1,8 +1,7 @@
 #include "EditorDocument.h"
 
 EditorDocument::EditorDocument(QObject *parent)
-    : QObject(parent),
-      OpenDialog1{FileDialog::Kind::Open, QStringLiteral("開く"), {}, QStringLiteral("htm"), {}},
+    : QObject(parent), OpenDialog1{FileDialog::Kind::Open, QStringLiteral("開く"), {}, QStringLiteral("htm"), {}},
       SaveDialog1{FileDialog::Kind::Save, QStringLiteral("名前を付けて保存"), {}, QStringLiteral("htm"), {}}
 {
     // Three choices: HTML files, text files, all files. Each caption

@@ -6,7 +6,6 @@
 #include "platform/VorzoError.h"
 #include "platform/WholeFile.h"
 
-
 namespace EditorFile {
 QString read(const QString &path)
 {

@@ -23,7 +23,8 @@ void sheet(QPainter &p, QRectF r)
     path.closeSubpath();
     p.setBrush(Paper);
     p.drawPath(path);
-    p.drawPolyline(QPolygonF{{r.right() - fold, r.top()}, {r.right() - fold, r.top() + fold}, {r.right(), r.top() + fold}});
+    p.drawPolyline(
+        QPolygonF{{r.right() - fold, r.top()}, {r.right() - fold, r.top() + fold}, {r.right(), r.top() + fold}});
 }
 
 void lines(QPainter &p, qreal left, qreal right, qreal top, int count)

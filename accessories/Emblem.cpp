@@ -1,8 +1,8 @@
 #include "Emblem.h"
 
 #include <QByteArrayList>
-#include <QHash>
 #include <QFile>
+#include <QHash>
 #include <QIcon>
 #include <QPixmap>
 

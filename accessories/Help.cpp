@@ -30,8 +30,13 @@ THelpForm::THelpForm(QWidget *parent) : QDialog(parent), m_ui(new Ui::THelpForm)
     setFixedSize(size());
     Desktop::centreOnEveryShow(this);
 
-    const struct { QPlainTextEdit *memo; const char *name; } pages[] = {
-        {m_ui->Memo1, "Memo1"}, {m_ui->Memo2, "Memo2"}, {m_ui->Memo3, "Memo3"}, {m_ui->Memo4, "Memo4"}, {m_ui->Memo5, "Memo5"},
+    const struct
+    {
+        QPlainTextEdit *memo;
+        const char *name;
+    } pages[] = {
+        {m_ui->Memo1, "Memo1"}, {m_ui->Memo2, "Memo2"}, {m_ui->Memo3, "Memo3"},
+        {m_ui->Memo4, "Memo4"}, {m_ui->Memo5, "Memo5"},
     };
     for (const auto &page : pages)
         page.memo->setPlainText(helpPage(page.name));

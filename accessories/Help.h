@@ -2,7 +2,9 @@
 
 #include <QDialog>
 
-namespace Ui { class THelpForm; }
+namespace Ui {
+class THelpForm;
+}
 
 class THelpForm : public QDialog
 {

@@ -49,8 +49,7 @@ QList<Piece> piecesOf(const QString &format)
         } else if (isPatternLetter(c)) {
             qsizetype end = i + 1;
             // "AP" and "ap" are one mark; other letters run while they repeat.
-            while (end < format.size()
-                   && (format.at(end) == c || (isMarkLetter(c) && isMarkLetter(format.at(end)))))
+            while (end < format.size() && (format.at(end) == c || (isMarkLetter(c) && isMarkLetter(format.at(end)))))
                 ++end;
             pieces.append({format.mid(i, end - i), false});
             i = end;
@@ -95,9 +94,8 @@ QString longTimeFormat(const QString &shortFormat)
     QString separator = QStringLiteral(":");
     if (hour >= 0 && minutes == hour + 2 && pieces.at(hour + 1).literal) {
         const QString between = pieces.at(hour + 1).text;
-        if (!between.trimmed().isEmpty() && std::none_of(between.begin(), between.end(), [](QChar c) {
-                return c.isLetter();
-            }))
+        if (!between.trimmed().isEmpty()
+            && std::none_of(between.begin(), between.end(), [](QChar c) { return c.isLetter(); }))
             separator = between;
     }
 
@@ -105,8 +103,8 @@ QString longTimeFormat(const QString &shortFormat)
     if (twelveHour) {
         // The locale's own mark pattern keeps its letter case; a day-period
         // pattern Qt does not write ("B") becomes the plain mark.
-        const QString markPattern =
-            mark >= 0 && isMarkLetter(pieces.at(mark).text.at(0)) ? pieces.at(mark).text : QStringLiteral("AP");
+        const QString markPattern = mark >= 0 && isMarkLetter(pieces.at(mark).text.at(0)) ? pieces.at(mark).text
+                                                                                          : QStringLiteral("AP");
         format = mark >= 0 && mark < hour ? markPattern + u' ' + format : format + u' ' + markPattern;
     }
     return format;
@@ -115,8 +113,7 @@ QString longTimeFormat(const QString &shortFormat)
 } // namespace
 
 TimeText::TimeText(const QLocale &locale)
-    : m_locale(locale),
-      m_dateFormat(locale.dateFormat(QLocale::ShortFormat)),
+    : m_locale(locale), m_dateFormat(locale.dateFormat(QLocale::ShortFormat)),
       m_timeFormat(longTimeFormat(locale.timeFormat(QLocale::ShortFormat)))
 {
 }

@@ -2,7 +2,9 @@
 
 #include <QDialog>
 
-namespace Ui { class TAboutBox; }
+namespace Ui {
+class TAboutBox;
+}
 
 class TAboutBox : public QDialog
 {

@@ -94,9 +94,10 @@ TEditForm::~TEditForm()
 QList<TEditForm::ToolButton> TEditForm::toolButtons() const
 {
     return {
-        {m_ui->ToolButton4, "document-new"}, {m_ui->ToolButton5, "document-open"},
+        {m_ui->ToolButton4, "document-new"},     {m_ui->ToolButton5, "document-open"},
         {m_ui->ToolButton7, "document-save-as"}, {m_ui->ToolButton6, "document-save"},
-        {m_ui->ToolButton2, "edit-cut"}, {m_ui->ToolButton1, "edit-copy"}, {m_ui->ToolButton3, "edit-paste"},
+        {m_ui->ToolButton2, "edit-cut"},         {m_ui->ToolButton1, "edit-copy"},
+        {m_ui->ToolButton3, "edit-paste"},
     };
 }
 
@@ -314,8 +315,8 @@ void TEditForm::FindNext1Click()
 void TEditForm::FindDialog1Find()
 {
     EditArea area(MainEdit);
-    const std::optional<TextSearch::Span> match =
-        TextSearch::find(area.text(), area.selection(), FindDialog1->findText());
+    const std::optional<TextSearch::Span> match = TextSearch::find(area.text(), area.selection(),
+                                                                   FindDialog1->findText());
     if (!match) {
         dialogs().message(QString::fromUtf16(TextSearch::NotFound));
         return;

@@ -5,7 +5,9 @@
 
 #include <QMainWindow>
 
-namespace Ui { class TEditForm; }
+namespace Ui {
+class TEditForm;
+}
 class EditorDocument;
 class FindDialog;
 class QLabel;

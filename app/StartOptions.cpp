@@ -5,12 +5,11 @@
 
 namespace {
 
-constexpr const char *Usage =
-    "Usage: VorzoDazorad [STAGE.kwt]\n"
-    "Starts the stage editor, opening STAGE.kwt (and its .kwp) when given.\n"
-    "\n"
-    "  --help     show this help and exit\n"
-    "  --version  show the version and exit\n";
+constexpr const char *Usage = "Usage: VorzoDazorad [STAGE.kwt]\n"
+                              "Starts the stage editor, opening STAGE.kwt (and its .kwp) when given.\n"
+                              "\n"
+                              "  --help     show this help and exit\n"
+                              "  --version  show the version and exit\n";
 
 bool is(const char *argument, const char *option)
 {

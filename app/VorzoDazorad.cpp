@@ -2,9 +2,9 @@
 
 #include "StartOptions.h"
 #include "StartStage.h"
+#include "VorzoDazoradMain.h"
 #include "Windows.h"
 #include "Workspace.h"
-#include "VorzoDazoradMain.h"
 #include "accessories/Emblem.h"
 #include "desktop/Desktop.h"
 #include "platform/Dialogs.h"

@@ -67,9 +67,9 @@ TVorzo::TVorzo(Workspace &workspace, const Windows &windows, QWidget *parent)
     paletteMenu->addActions({m_ui->PopY291, m_ui->PopX11, m_ui->PopY11});
     paletteMenu->addSeparator();
     paletteMenu->addAction(m_ui->PopO1);
-    m_palette = new Palette(
-        Palette::Controls{m_ui->sel1, m_ui->sel2, m_ui->sel3, m_ui->list1, m_ui->list2, m_ui->list3, paletteMenu, m_ui->PopO1},
-        this);
+    m_palette = new Palette(Palette::Controls{m_ui->sel1, m_ui->sel2, m_ui->sel3, m_ui->list1, m_ui->list2, m_ui->list3,
+                                              paletteMenu, m_ui->PopO1},
+                            this);
     m_pageTab = std::make_unique<PageTab>(
         PageTab::Controls{m_ui->before, m_ui->mapping, m_ui->setting, m_ui->after, m_ui->final},
         m_workspace.headTemplate(), m_workspace.tailTemplate());
@@ -79,23 +79,32 @@ TVorzo::TVorzo(Workspace &workspace, const Windows &windows, QWidget *parent)
             {m_ui->x0, m_ui->x1, m_ui->x2, m_ui->x3, m_ui->x4, m_ui->x5, m_ui->x6, m_ui->x7, m_ui->x8, m_ui->x9},
             {m_ui->y0, m_ui->y1, m_ui->y2, m_ui->y3, m_ui->y4, m_ui->y5, m_ui->y6, m_ui->y7, m_ui->y8, m_ui->y9},
             m_ui->mappos,
-            {{m_ui->ue10, 0, -10}, {m_ui->ue1, 0, -1}, {m_ui->reset, 0, 0}, {m_ui->hidari10, -10, 0}, {m_ui->hidari1, -1, 0},
-             {m_ui->migi1, 1, 0}, {m_ui->migi10, 10, 0}, {m_ui->sita1, 0, 1}, {m_ui->sita10, 0, 10}}},
+            {{m_ui->ue10, 0, -10},
+             {m_ui->ue1, 0, -1},
+             {m_ui->reset, 0, 0},
+             {m_ui->hidari10, -10, 0},
+             {m_ui->hidari1, -1, 0},
+             {m_ui->migi1, 1, 0},
+             {m_ui->migi10, 10, 0},
+             {m_ui->sita1, 0, 1},
+             {m_ui->sita10, 0, 10}}},
         m_stage.map(), [this] { return m_workspace.pattern().pattern().tiles(); }, this);
-    m_placement = new Placement(
-        Placement::Controls{m_ui->maincan,
-                            {m_ui->N20, m_ui->PopN20}, {m_ui->N21, m_ui->PopN21}, {m_ui->Y291, m_ui->PopY291},
-                            {m_ui->X11, m_ui->PopX11}, {m_ui->Y11, m_ui->PopY11}},
-        m_stage.map(), *m_view, *m_palette, this);
+    m_placement = new Placement(Placement::Controls{m_ui->maincan,
+                                                    {m_ui->N20, m_ui->PopN20},
+                                                    {m_ui->N21, m_ui->PopN21},
+                                                    {m_ui->Y291, m_ui->PopY291},
+                                                    {m_ui->X11, m_ui->PopX11},
+                                                    {m_ui->Y11, m_ui->PopY11}},
+                                m_stage.map(), *m_view, *m_palette, this);
     m_registered = new RegisteredItems(
         RegisteredItems::Controls{{m_ui->No1, m_ui->No2, m_ui->No3, m_ui->No4, m_ui->No5},
                                   {m_ui->b1, m_ui->b2, m_ui->b3, m_ui->b4, m_ui->b5},
                                   m_ui->Save,
                                   {m_ui->use1, m_ui->use2, m_ui->use3, m_ui->use4, m_ui->use5}},
         m_workspace.registered(), *m_palette, this);
-    new StageMenu(
-        StageMenu::Controls{m_ui->New1, m_ui->Open1, m_ui->SaveAs1, m_ui->SaveAs2, m_ui->N22, m_ui->HTML1, m_ui->Project},
-        m_workspace.stageCommands(), m_stage, this);
+    new StageMenu(StageMenu::Controls{m_ui->New1, m_ui->Open1, m_ui->SaveAs1, m_ui->SaveAs2, m_ui->N22, m_ui->HTML1,
+                                      m_ui->Project},
+                  m_workspace.stageCommands(), m_stage, this);
     m_workspace.setShowFromStart([this] { m_view->SetViewOrigin(0, 0); });
 
     // Alt+F4 closes the window also where no window manager does it.
@@ -260,9 +269,15 @@ void TVorzo::connectAccessories()
     auto *clock = new ClockTab(m_ui->TabSheet4);
     connect(clock, &ClockTab::alarmMatched, this, [this] { m_ui->PageControl1->setCurrentIndex(ClockPage); });
 
-    const struct { QAction *entry; void (*handler)(); } links[] = {
-        {m_ui->N10, &RelatedLinks::N10Click}, {m_ui->SP1, &RelatedLinks::SP1Click},
-        {m_ui->N12, &RelatedLinks::N12Click}, {m_ui->N14, &RelatedLinks::N14Click},
+    const struct
+    {
+        QAction *entry;
+        void (*handler)();
+    } links[] = {
+        {m_ui->N10, &RelatedLinks::N10Click},
+        {m_ui->SP1, &RelatedLinks::SP1Click},
+        {m_ui->N12, &RelatedLinks::N12Click},
+        {m_ui->N14, &RelatedLinks::N14Click},
     };
     for (const auto &link : links)
         connect(link.entry, &QAction::triggered, this, guarded(link.handler));

@@ -4,7 +4,9 @@
 
 #include <QMainWindow>
 
-namespace Ui { class TVorzo; }
+namespace Ui {
+class TVorzo;
+}
 class MapView;
 class Palette;
 class PageTab;

@@ -10,13 +10,12 @@
 #include "settings/Setting.h"
 
 Windows::Windows(Workspace &workspace)
-    : m_main(std::make_unique<TVorzo>(workspace, *this)),
-      m_editor(std::make_unique<TEditForm>(workspace.editor())),
+    : m_main(std::make_unique<TVorzo>(workspace, *this)), m_editor(std::make_unique<TEditForm>(workspace.editor())),
       m_image(std::make_unique<Timgform>(workspace.pattern())),
       m_settings(std::make_unique<TSettingForm>(workspace.stage().settings())),
-      m_environment(std::make_unique<TPagesDlg>(workspace.environment(), [&workspace] { workspace.ApplyEnvironment(); })),
-      m_about(std::make_unique<TAboutBox>()),
-      m_help(std::make_unique<THelpForm>())
+      m_environment(
+          std::make_unique<TPagesDlg>(workspace.environment(), [&workspace] { workspace.ApplyEnvironment(); })),
+      m_about(std::make_unique<TAboutBox>()), m_help(std::make_unique<THelpForm>())
 {
 }
 

@@ -1,10 +1,10 @@
 #include "Workspace.h"
 
 #include "output/PageTemplates.h"
+#include "output/ParameterText.h"
 #include "platform/Preferences.h"
 #include "platform/TextLines.h"
 #include "platform/VorzoError.h"
-#include "output/ParameterText.h"
 
 Workspace::Workspace()
     : m_stageCommands(m_stage, [this] {

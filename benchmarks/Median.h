@@ -6,8 +6,7 @@
 #include <cstdio>
 #include <vector>
 
-template <typename Work>
-double medianMicroseconds(int runs, Work work)
+template <typename Work> double medianMicroseconds(int runs, Work work)
 {
     std::vector<double> times;
     times.reserve(runs);

@@ -8,8 +8,8 @@
 #include "app/VorzoDazoradMain.h"
 #include "app/Windows.h"
 #include "app/Workspace.h"
-#include "environment/VorzoImage.h"
 #include "desktop/Desktop.h"
+#include "environment/VorzoImage.h"
 #include "stage/CanvasPicture.h"
 #include "stage/MapCanvas.h"
 #include "stage/ViewOrigin.h"
@@ -31,19 +31,19 @@ int main(int argc, char *argv[])
     QImage picture(320, 320, QImage::Format_RGB32);
     const int runs = 5000;
     report("RedrawCanvas, 100 cells placed", runs, medianMicroseconds(runs, [&] {
-        RedrawCanvas(picture, map, ViewOrigin{}, workspace.pattern().pattern().tiles());
-    }));
+               RedrawCanvas(picture, map, ViewOrigin{}, workspace.pattern().pattern().tiles());
+           }));
 
     workspace.stage().map() = map;
     auto *canvas = windows.main().findChild<MapCanvas *>(QStringLiteral("maincan"));
     int step = 0;
     report("movement event during a left drag", runs, medianMicroseconds(runs, [&] {
-        ++step;
-        const QPointF at((step * 7) % 320, (step * 13) % 320);
-        QMouseEvent move(QEvent::MouseMove, at, canvas->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(canvas, &move);
-    }));
+               ++step;
+               const QPointF at((step * 7) % 320, (step * 13) % 320);
+               QMouseEvent move(QEvent::MouseMove, at, canvas->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                                Qt::NoModifier);
+               QApplication::sendEvent(canvas, &move);
+           }));
 
     return 0;
 }

@@ -45,7 +45,11 @@ int main(int argc, char *argv[])
     ClockTab *clock = windows.main().findChild<ClockTab *>();
 
     const int runs = 20000;
-    const struct { const char *what; qint64 step; } cases[] = {
+    const struct
+    {
+        const char *what;
+        qint64 step;
+    } cases[] = {
         {"TimerTimer, same second (9 ticks in 10)", 0},
         {"TimerTimer, a new second", 1000},
         {"TimerTimer, a new day", 86400 * 1000},

@@ -41,8 +41,8 @@ public:
 QByteArray tenMegabytes()
 {
     QByteArray bytes;
-    const QByteArray line =
-        ShiftJis::encode(QStringLiteral("ステージの説明文です。ぼるぞクリエイター map0-0 value=12345 ＡＢＣ\r\n"));
+    const QByteArray line = ShiftJis::encode(
+        QStringLiteral("ステージの説明文です。ぼるぞクリエイター map0-0 value=12345 ＡＢＣ\r\n"));
     const qsizetype target = 10 * 1024 * 1024;
     bytes.reserve(target + line.size());
     while (bytes.size() < target * 99 / 100)
@@ -79,18 +79,18 @@ int main(int argc, char *argv[])
     auto *edit = windows.editor().findChild<QPlainTextEdit *>(QStringLiteral("MainEdit"));
     QAction *open = windows.editor().findChild<QAction *>(QStringLiteral("Open1"));
     report("open 10 MB and show it", 5, medianMicroseconds(5, [&] {
-        open->trigger();
-        QApplication::processEvents();
-    }));
+               open->trigger();
+               QApplication::processEvents();
+           }));
 
     windows.editor().findChild<QLineEdit *>(QStringLiteral("FindText"))->setText(QStringLiteral("needle"));
     QAction *findNext = windows.editor().findChild<QAction *>(QStringLiteral("FindNext1"));
     const int runs = 21;
     report("F3, the match near the end", runs, medianMicroseconds(runs, [&] {
-        edit->moveCursor(QTextCursor::Start);
-        findNext->trigger();
-        QApplication::processEvents();
-    }));
+               edit->moveCursor(QTextCursor::Start);
+               findNext->trigger();
+               QApplication::processEvents();
+           }));
     if (dialogs.messages != 0 || edit->textCursor().selectedText() != QStringLiteral("Needle"))
         std::printf("F3 did not find the match\n");
 
@@ -102,10 +102,11 @@ int main(int argc, char *argv[])
     for (const QString &what : {QStringLiteral("needle"), QStringLiteral("dl")}) {
         const QByteArray ours = "the search alone, \"" + what.toLatin1() + "\"";
         report(ours.constData(), runs, medianMicroseconds(runs, [&] {
-            at = TextSearch::findFrom(text, what, 0).value_or(TextSearch::Span{}).start;
-        }));
+                   at = TextSearch::findFrom(text, what, 0).value_or(TextSearch::Span{}).start;
+               }));
         const QByteArray qts = "Qt's case-insensitive indexOf, \"" + what.toLatin1() + "\"";
-        report(qts.constData(), runs, medianMicroseconds(runs, [&] { at = text.indexOf(what, 0, Qt::CaseInsensitive); }));
+        report(qts.constData(), runs,
+               medianMicroseconds(runs, [&] { at = text.indexOf(what, 0, Qt::CaseInsensitive); }));
     }
     return 0;
 }

@@ -17,8 +17,10 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
 
     QTemporaryDir folder;
-    const QString wmf = folder.filePath(QStringLiteral("small.wmf")), emf = folder.filePath(QStringLiteral("small.emf"));
-    for (const auto &[path, bytes] : {std::pair{wmf, MetafileBytes::wmf(64, 48)}, std::pair{emf, MetafileBytes::emf(64, 48)}}) {
+    const QString wmf = folder.filePath(QStringLiteral("small.wmf")),
+                  emf = folder.filePath(QStringLiteral("small.emf"));
+    for (const auto &[path, bytes] :
+         {std::pair{wmf, MetafileBytes::wmf(64, 48)}, std::pair{emf, MetafileBytes::emf(64, 48)}}) {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             return 1;

@@ -24,12 +24,9 @@ const QList<Option> &optionsOf(CommandLine::Command command)
     static const QList<Option> render{{"-o", true}, {"--picture", true}, {"--grid", false}, {"--scale", true}};
     static const QList<Option> check{{"--json", false}};
     switch (command) {
-    case CommandLine::Command::Page:
-        return page;
-    case CommandLine::Command::Render:
-        return render;
-    default:
-        return check;
+    case CommandLine::Command::Page: return page;
+    case CommandLine::Command::Render: return render;
+    default: return check;
     }
 }
 
@@ -93,7 +90,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         }
         // "--name=value" is "--name value".
         std::optional<QString> value;
-        if (const qsizetype eq = argument.indexOf(QLatin1Char('=')); argument.startsWith(QLatin1String("--")) && eq > 0) {
+        if (const qsizetype eq = argument.indexOf(QLatin1Char('='));
+            argument.startsWith(QLatin1String("--")) && eq > 0) {
             value = argument.mid(eq + 1);
             argument.truncate(eq);
         }

@@ -113,7 +113,8 @@ const char *englishOf(VorzoError::Id id)
     case VorzoError::Id::CannotOpen: return "cannot open file %1";
     case VorzoError::Id::CannotCreate: return "cannot create file %1";
     case VorzoError::Id::CannotWrite: return "cannot write to %1";
-    case VorzoError::Id::NoBitmapToDrawFrom: return "the cells can only be drawn from a bitmap, and the picture is not one";
+    case VorzoError::Id::NoBitmapToDrawFrom:
+        return "the cells can only be drawn from a bitmap, and the picture is not one";
     case VorzoError::Id::UnknownPictureKind: return "pictures of the extension .%1 cannot be read";
     case VorzoError::Id::InvalidBitmap: return "the bitmap is not valid";
     case VorzoError::Id::InvalidIcon: return "the icon is not valid";

@@ -23,27 +23,27 @@ enum class Id {
     Help,
     SeeHelp,
     NoCommand,
-    UnknownCommand,    // %1 the command
+    UnknownCommand, // %1 the command
     NoStage,
-    ExtraArgument,     // %1 the argument
-    UnknownOption,     // %1 the option, %2 the command
-    NoValue,           // %1 the option
-    RepeatedOption,    // %1 the option
-    BadScale,          // %1 the value
+    ExtraArgument,  // %1 the argument
+    UnknownOption,  // %1 the option, %2 the command
+    NoValue,        // %1 the option
+    RepeatedOption, // %1 the option
+    BadScale,       // %1 the value
     NoOutput,
-    NotPng,            // %1 the name
-    OutputIsInput,     // %1 the name
+    NotPng,        // %1 the name
+    OutputIsInput, // %1 the name
     StandardOutput,
-    CannotRun,         // %1 the program
-    MapShort,          // %1 the size
-    MapLong,           // %1 the size
-    ForeignCode,       // %1 X, %2 Y, %3 the code
-    InvalidByte,       // %1 the byte in hexadecimal
+    CannotRun,   // %1 the program
+    MapShort,    // %1 the size
+    MapLong,     // %1 the size
+    ForeignCode, // %1 X, %2 Y, %3 the code
+    InvalidByte, // %1 the byte in hexadecimal
     NoEquals,
-    UnknownKey,        // %1 the key
-    RepeatedKey,       // %1 the key, %2 the line of its first use
+    UnknownKey,  // %1 the key
+    RepeatedKey, // %1 the key, %2 the line of its first use
     ZeroByte,
-    MissingKey,        // %1 the key
+    MissingKey, // %1 the key
 };
 
 // The text in the language set.

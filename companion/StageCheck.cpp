@@ -81,7 +81,8 @@ QList<StageFinding> checkSettings(const QString &file, const QByteArray &text)
     }
     // The editor reads no further than a zero byte.
     if (const qsizetype zero = text.indexOf('\0'); zero >= 0)
-        findings.append({Kind::ZeroByte, file, int(TextLines::split(text.left(zero) + 'x').size()), 0, -1, -1, 0, {}, {}, {}});
+        findings.append(
+            {Kind::ZeroByte, file, int(TextLines::split(text.left(zero) + 'x').size()), 0, -1, -1, 0, {}, {}, {}});
     // Line by line, then what no line has.
     std::stable_sort(findings.begin(), findings.end(),
                      [](const StageFinding &a, const StageFinding &b) { return a.line < b.line; });
@@ -102,8 +103,8 @@ QList<StageFinding> checkStage(const QString &mapPath)
     try {
         findings += checkSettings(settingsPath, StageFiles::readSettingsText(settingsPath));
     } catch (const VorzoError &e) {
-        const QString reason =
-            e.id() == VorzoError::Id::CannotOpen ? FileReason::whyUnreadable(settingsPath) : QString();
+        const QString reason = e.id() == VorzoError::Id::CannotOpen ? FileReason::whyUnreadable(settingsPath)
+                                                                    : QString();
         findings.append({Kind::NoSettings, settingsPath, 0, 0, -1, -1, 0, {}, e, reason});
     }
     return findings;

@@ -19,20 +19,20 @@ class StageMap;
 struct StageFinding
 {
     enum class Kind {
-        MapSize,        // value: the map file's size
-        ForeignCode,    // column, row; value: the code
-        NoSettings,     // error: that the settings file cannot be read; reason: the system's why
-        InvalidByte,    // line, byte; value: the byte
-        NoEquals,       // line
-        UnknownKey,     // line, key
-        RepeatedKey,    // line, key; value: the line of its first use
-        ZeroByte,       // line: where the settings end
-        MissingKey,     // key
+        MapSize,     // value: the map file's size
+        ForeignCode, // column, row; value: the code
+        NoSettings,  // error: that the settings file cannot be read; reason: the system's why
+        InvalidByte, // line, byte; value: the byte
+        NoEquals,    // line
+        UnknownKey,  // line, key
+        RepeatedKey, // line, key; value: the line of its first use
+        ZeroByte,    // line: where the settings end
+        MissingKey,  // key
     };
     Kind kind;
     QString file;
-    int line = 0;   // of the settings file, from 1; 0 for none
-    int byte = 0;   // in that line, from 1
+    int line = 0; // of the settings file, from 1; 0 for none
+    int byte = 0; // in that line, from 1
     int column = -1;
     int row = -1;
     qint64 value = 0;

@@ -14,9 +14,9 @@
 #include "platform/ShiftJis.h"
 #include "platform/TextLines.h"
 #include "platform/VorzoError.h"
+#include "platform/WholeFile.h"
 #include "settings/SettingsList.h"
 #include "stage/StageMap.h"
-#include "platform/WholeFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -72,19 +72,15 @@ QString findingText(const StageFinding &finding)
         return text(Id::ForeignCode).arg(number(finding.column), number(finding.row), number(finding.value));
     case Kind::NoSettings:
         return CompanionText::systemMessage(*finding.error)
-            + (finding.reason.isEmpty() ? QString() : QStringLiteral(": ") + finding.reason);
+               + (finding.reason.isEmpty() ? QString() : QStringLiteral(": ") + finding.reason);
     case Kind::InvalidByte:
-        return text(Id::InvalidByte).arg(QString::number(finding.value, 16).toUpper().rightJustified(2, QLatin1Char('0')));
-    case Kind::NoEquals:
-        return text(Id::NoEquals);
-    case Kind::UnknownKey:
-        return text(Id::UnknownKey).arg(key);
-    case Kind::RepeatedKey:
-        return text(Id::RepeatedKey).arg(key, number(finding.value));
-    case Kind::ZeroByte:
-        return text(Id::ZeroByte);
-    case Kind::MissingKey:
-        return text(Id::MissingKey).arg(key);
+        return text(Id::InvalidByte)
+            .arg(QString::number(finding.value, 16).toUpper().rightJustified(2, QLatin1Char('0')));
+    case Kind::NoEquals: return text(Id::NoEquals);
+    case Kind::UnknownKey: return text(Id::UnknownKey).arg(key);
+    case Kind::RepeatedKey: return text(Id::RepeatedKey).arg(key, number(finding.value));
+    case Kind::ZeroByte: return text(Id::ZeroByte);
+    case Kind::MissingKey: return text(Id::MissingKey).arg(key);
     }
     return {};
 }
@@ -115,22 +111,15 @@ QJsonObject findingObject(const StageFinding &finding)
     if (!finding.key.isEmpty())
         object.insert(QStringLiteral("key"), ShiftJis::decode(finding.key));
     switch (finding.kind) {
-    case Kind::MapSize:
-        object.insert(QStringLiteral("size"), finding.value);
-        break;
+    case Kind::MapSize: object.insert(QStringLiteral("size"), finding.value); break;
     case Kind::ForeignCode:
         object.insert(QStringLiteral("column"), finding.column);
         object.insert(QStringLiteral("row"), finding.row);
         object.insert(QStringLiteral("code"), finding.value);
         break;
-    case Kind::InvalidByte:
-        object.insert(QStringLiteral("value"), finding.value);
-        break;
-    case Kind::RepeatedKey:
-        object.insert(QStringLiteral("first_line"), finding.value);
-        break;
-    default:
-        break;
+    case Kind::InvalidByte: object.insert(QStringLiteral("value"), finding.value); break;
+    case Kind::RepeatedKey: object.insert(QStringLiteral("first_line"), finding.value); break;
+    default: break;
     }
     return object;
 }
@@ -157,7 +146,8 @@ int check(const CommandLine &line)
 // only when it cannot be started.
 int render(char *argv[])
 {
-    const QByteArray drawer = QFile::encodeName(QCoreApplication::applicationDirPath() + QStringLiteral("/vorzo-stage-render"));
+    const QByteArray drawer = QFile::encodeName(QCoreApplication::applicationDirPath()
+                                                + QStringLiteral("/vorzo-stage-render"));
     argv[0] = const_cast<char *>(drawer.constData());
     ::execv(drawer.constData(), argv);
     throw VorzoError(text(Id::CannotRun).arg(QFile::decodeName(drawer)));
@@ -171,18 +161,13 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     return run([argv](const CommandLine &line) {
         switch (line.command) {
-        case CommandLine::Command::Help:
-            writeOut(text(Id::Help).toUtf8());
-            return int(Success);
+        case CommandLine::Command::Help: writeOut(text(Id::Help).toUtf8()); return int(Success);
         case CommandLine::Command::Version:
             writeOut(QByteArrayLiteral("vorzo-stage " VORZO_VERSION "\n"));
             return int(Success);
-        case CommandLine::Command::Page:
-            return page(line);
-        case CommandLine::Command::Check:
-            return check(line);
-        case CommandLine::Command::Render:
-            return render(argv);
+        case CommandLine::Command::Page: return page(line);
+        case CommandLine::Command::Check: return check(line);
+        case CommandLine::Command::Render: return render(argv);
         }
         return int(Problem);
     });

@@ -7,8 +7,8 @@
 #include "Png.h"
 #include "Run.h"
 
-#include "pictures/PictureFile.h"
 #include "output/StageFiles.h"
+#include "pictures/PictureFile.h"
 #include "platform/SafeSave.h"
 #include "platform/VorzoError.h"
 #include "stage/CanvasPicture.h"
@@ -33,8 +33,8 @@ int render(const CommandLine &line)
     StageMap map;
     reading(line.stage, [&] { StageFiles::readMap(line.stage, map); });
     const PatternImage pattern = line.picture.isEmpty()
-        ? PatternImage::builtIn()
-        : reading(line.picture, [&] { return PictureFile::load(line.picture); });
+                                     ? PatternImage::builtIn()
+                                     : reading(line.picture, [&] { return PictureFile::load(line.picture); });
     // Drawn with a palette when the picture has one that can also hold the
     // canvas's two colours: a quarter of the pixels' bytes to write.
     const QImage *tiles = pattern.tiles();
@@ -61,7 +61,7 @@ bool drawsFromAMetafile(const QStringList &arguments)
     try {
         const CommandLine line = CommandLine::parse(arguments);
         return line.command == CommandLine::Command::Render && !line.picture.isEmpty()
-            && PictureFile::kindOf(line.picture) == PatternImage::Kind::Metafile;
+               && PictureFile::kindOf(line.picture) == PatternImage::Kind::Metafile;
     } catch (const CommandLine::Misuse &) {
         return false; // the command says so itself
     } catch (const VorzoError &) {

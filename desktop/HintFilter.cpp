@@ -4,10 +4,10 @@
 #include <QHoverEvent>
 #include <QMenu>
 #include <QPointer>
-#include <QTimer>
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QWidget>
 
 QString HintFilter::nearestHint(const QWidget *widget)
@@ -43,8 +43,7 @@ void HintFilter::showHint(QWidget *receiver, const QString &hint)
 bool HintFilter::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::ToolTip:
-        return true;
+    case QEvent::ToolTip: return true;
     case QEvent::Enter:
         // Qt itself only announces a widget's own hint; a widget without one
         // shows that of its nearest enclosing widget.
@@ -58,8 +57,7 @@ bool HintFilter::eventFilter(QObject *watched, QEvent *event)
     case QEvent::StatusTip:
         // Leaving a widget with a hint clears the status bar; the pointer is
         // now over the enclosing widget, whose hint is the one to show.
-        if (!m_sending && m_leaving && watched == m_leaving
-            && static_cast<QStatusTipEvent *>(event)->tip().isEmpty()) {
+        if (!m_sending && m_leaving && watched == m_leaving && static_cast<QStatusTipEvent *>(event)->tip().isEmpty()) {
             QWidget *parent = m_leaving->parentWidget();
             m_leaving = nullptr;
             showHint(parent, nearestHint(parent));
@@ -96,8 +94,7 @@ bool HintFilter::eventFilter(QObject *watched, QEvent *event)
                 showHint(bar, nearestHint(bar));
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

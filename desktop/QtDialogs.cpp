@@ -6,18 +6,18 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialogButtonBox>
-#include <QFileSystemModel>
-#include <QLabel>
-#include <QTreeView>
-#include <QVBoxLayout>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTreeView>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -116,9 +116,7 @@ WarningButton QtDialogs::warning(const QString &text, const QList<WarningButton>
             button = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
             box.setDefaultButton(button);
             break;
-        case WarningButton::No:
-            button = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
-            break;
+        case WarningButton::No: button = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole); break;
         case WarningButton::Cancel:
             button = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
             break;

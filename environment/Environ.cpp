@@ -11,8 +11,8 @@
 
 TPagesDlg::TPagesDlg(Environment &environment, std::function<void()> applyEnvironment, QWidget *parent)
     : QDialog(parent),
-      OpenPictureDialog1{FileDialog::Kind::Open, QStringLiteral("画像の選択"), QStringLiteral("ビットマップ (*.bmp)"),
-                         {}, {}, true},
+      OpenPictureDialog1{
+          FileDialog::Kind::Open, QStringLiteral("画像の選択"), QStringLiteral("ビットマップ (*.bmp)"), {}, {}, true},
       m_environment(environment), m_applyEnvironment(std::move(applyEnvironment)), m_ui(new Ui::TPagesDlg)
 {
     m_ui->setupUi(this);

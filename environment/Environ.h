@@ -11,7 +11,9 @@
 
 #include <functional>
 
-namespace Ui { class TPagesDlg; }
+namespace Ui {
+class TPagesDlg;
+}
 class Environment;
 
 class TPagesDlg : public QDialog

@@ -3,9 +3,12 @@
 #include "pictures/PictureFile.h"
 
 PatternHolder::PatternHolder(QObject *parent)
-    : QObject(parent),
-      picdialog{FileDialog::Kind::Open, QStringLiteral("使用する画像を変更する"), QStringLiteral("ビットマップ (*.bmp)"),
-                QStringLiteral("bmp"), {}, true},
+    : QObject(parent), picdialog{FileDialog::Kind::Open,
+                                 QStringLiteral("使用する画像を変更する"),
+                                 QStringLiteral("ビットマップ (*.bmp)"),
+                                 QStringLiteral("bmp"),
+                                 {},
+                                 true},
       m_pattern(PatternImage::builtIn())
 {
 }

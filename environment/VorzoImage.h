@@ -5,7 +5,9 @@
 
 #include <QDialog>
 
-namespace Ui { class Timgform; }
+namespace Ui {
+class Timgform;
+}
 class PatternHolder;
 
 class Timgform : public QDialog

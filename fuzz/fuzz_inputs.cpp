@@ -7,9 +7,9 @@
 #include "platform/ColourText.h"
 #include "platform/IntegerText.h"
 #include "platform/ShiftJis.h"
+#include "platform/VorzoError.h"
 #include "stage/CoordinateInput.h"
 #include "stage/RegisteredItem.h"
-#include "platform/VorzoError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

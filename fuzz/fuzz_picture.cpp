@@ -32,13 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size < 1)
         return 0;
     static const PatternImage::Kind kinds[] = {PatternImage::Kind::Bitmap, PatternImage::Kind::Icon,
-                                              PatternImage::Kind::Metafile};
+                                               PatternImage::Kind::Metafile};
     const PatternImage::Kind kind = kinds[data[0] % 3];
     const QByteArray bytes(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
     try {
         const PatternImage picture = PictureFile::decode(bytes, kind);
-        const QImage::Format format =
-            kind == PatternImage::Kind::Bitmap ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+        const QImage::Format format = kind == PatternImage::Kind::Bitmap ? QImage::Format_RGB32
+                                                                         : QImage::Format_ARGB32_Premultiplied;
         if (picture.kind() != kind || picture.image().isNull() || picture.image().format() != format
             || !PictureFile::withinLimits(picture.image().size()))
             std::abort();

@@ -51,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // end), is replaced once, or a new line is inserted before it.
     qsizetype a = 0, b = 0, changes = 0;
     while (a < old.size() && b < now.size()) {
-        const bool kept = old.at(a) == now.at(b) || (withoutEnd(old.at(a)) == old.at(a) && old.at(a) + "\r\n" == now.at(b));
+        const bool kept = old.at(a) == now.at(b)
+                          || (withoutEnd(old.at(a)) == old.at(a) && old.at(a) + "\r\n" == now.at(b));
         if (kept) {
             ++a, ++b;
             continue;

@@ -4,10 +4,10 @@
 // lines are one per entry.
 #include "FuzzCheck.h"
 
+#include "output/ParameterText.h"
 #include "output/StageFiles.h"
 #include "platform/TextLines.h"
 #include "settings/SettingsList.h"
-#include "output/ParameterText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -36,8 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (auto place = places.crbegin(); place != places.crend(); ++place)
             rest.remove(*place - 1, 1);
         const QString text = ShiftJis::decode(rest);
-        Fuzz::check(std::none_of(text.begin(), text.end(), [](QChar c) { return ShiftJis::byteOfSubstitute(c).has_value(); }),
-                    "without the bytes found, the line is all text");
+        Fuzz::check(
+            std::none_of(text.begin(), text.end(), [](QChar c) { return ShiftJis::byteOfSubstitute(c).has_value(); }),
+            "without the bytes found, the line is all text");
     }
 
     // The same bytes as a value after the 71 defaults.
@@ -53,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         map.setIndex(int(i), CellCode(bytes.at(i)));
     for (const StageFinding &finding : checkMap(QStringLiteral("in.kwt"), map, bytes.size())) {
         if (finding.kind == StageFinding::Kind::MapSize) {
-            Fuzz::check(finding.value == bytes.size() && bytes.size() != StageMap::Cells, "the size is reported as it is");
+            Fuzz::check(finding.value == bytes.size() && bytes.size() != StageMap::Cells,
+                        "the size is reported as it is");
             continue;
         }
         const CellCode code = map.at(finding.column, finding.row);

@@ -57,7 +57,8 @@ QByteArray defaultTailTemplate()
                        "彼の夢は、マップの右の方にある星を取る事です。<P>"),
         QStringLiteral("<BR><HR><BR>"),
         QStringLiteral("<P><a href=\"%1\">サポートページ</A>へ移動する。").arg(QLatin1String(GameDownloadPage)),
-        QStringLiteral("<P>このゲームは<a href=\"%1\">そよかぜゲームページ</a>の<a href=\"%2\">ぼるぞクリエイター</a>で作られています。")
+        QStringLiteral("<P>このゲームは<a href=\"%1\">そよかぜゲームページ</a>の<a "
+                       "href=\"%2\">ぼるぞクリエイター</a>で作られています。")
             .arg(QLatin1String(ToolAuthorPage), QLatin1String(SiblingToolPage)),
         QStringLiteral("</BODY>"),
         QStringLiteral("</HTML>"),

@@ -4,10 +4,16 @@
 #include "stage/Stage.h"
 
 StageCommands::StageCommands(Stage &stage, std::function<void()> showFromStart)
-    : MainOpen{FileDialog::Kind::Open, QStringLiteral("マップを開く(詳細設定も同時に開きます)"),
-               QStringLiteral("ぼるぞクリエイターマップファイル(*.kwt)"), QStringLiteral("kwt"), {}},
-      MainSave{FileDialog::Kind::Save, QStringLiteral("マップを保存する(詳細設定も同時に保存します)"),
-               QStringLiteral("ぼるぞクリエイターファイル(*.kwt)"), QStringLiteral("kwt"), {}},
+    : MainOpen{FileDialog::Kind::Open,
+               QStringLiteral("マップを開く(詳細設定も同時に開きます)"),
+               QStringLiteral("ぼるぞクリエイターマップファイル(*.kwt)"),
+               QStringLiteral("kwt"),
+               {}},
+      MainSave{FileDialog::Kind::Save,
+               QStringLiteral("マップを保存する(詳細設定も同時に保存します)"),
+               QStringLiteral("ぼるぞクリエイターファイル(*.kwt)"),
+               QStringLiteral("kwt"),
+               {}},
       m_stage(stage), m_showFromStart(std::move(showFromStart))
 {
 }

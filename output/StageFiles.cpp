@@ -3,9 +3,9 @@
 #include "platform/SafeSave.h"
 #include "platform/TextLines.h"
 #include "platform/VorzoError.h"
+#include "platform/WholeFile.h"
 #include "settings/SettingsList.h"
 #include "stage/StageMap.h"
-#include "platform/WholeFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -9,10 +9,10 @@
 
 struct BitmapHeader
 {
-    quint32 size = 0;     // of the header itself
-    bool core = false;    // the old header, of 16-bit sizes
+    quint32 size = 0;  // of the header itself
+    bool core = false; // the old header, of 16-bit sizes
     qint64 width = 0;
-    qint64 height = 0;    // as stored: negative for rows from the top
+    qint64 height = 0; // as stored: negative for rows from the top
     quint32 planes = 0;
     quint32 bitCount = 0;
     quint32 compression = 0; // 0 for a core header

@@ -23,7 +23,7 @@ struct Header
 bool withinLimits(qint64 width, qint64 height)
 {
     return width > 0 && height > 0 && width <= PictureFile::MaxSide && height <= PictureFile::MaxSide
-        && width * height * 4 <= PictureFile::MaxImageBytes;
+           && width * height * 4 <= PictureFile::MaxImageBytes;
 }
 
 // The bytes of `height` uncompressed rows `width` pixels wide.
@@ -55,14 +55,17 @@ bool readHeader(const QByteArray &bytes, qint64 at, qint64 length, Header &h, qi
     if (!withinLimits(h.width, h.height))
         return false;
     switch (h.bitCount) {
-    case 1: case 4: case 8: case 16: case 24: case 32:
-        break;
-    default:
-        return false;
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32: break;
+    default: return false;
     }
     const bool compressionFits = h.compression == Rgb || (h.compression == Rle8 && h.bitCount == 8)
-        || (h.compression == Rle4 && h.bitCount == 4)
-        || (h.compression == BitFields && (h.bitCount == 16 || h.bitCount == 32));
+                                 || (h.compression == Rle4 && h.bitCount == 4)
+                                 || (h.compression == BitFields && (h.bitCount == 16 || h.bitCount == 32));
     if (!compressionFits || h.coloursUsed > 256 || (h.bitCount <= 8 && h.coloursUsed > (1u << h.bitCount)))
         return false;
     const qint64 colours = h.coloursUsed ? h.coloursUsed : (h.bitCount <= 8 ? (1 << h.bitCount) : 0);

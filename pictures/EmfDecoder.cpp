@@ -22,10 +22,19 @@ constexpr qint64 HeaderMinimum = 88;
 
 // The header's fields, offsets from the record's start.
 enum HeaderField {
-    BoundsLeft = 8, BoundsTop = 12, BoundsRight = 16, BoundsBottom = 20,
-    SignatureField = 40, TotalBytes = 48, Handles = 56,
-    DescriptionLength = 64, DescriptionOffset = 68,
-    DeviceWidth = 72, DeviceHeight = 76, MillimetresWide = 80, MillimetresHigh = 84,
+    BoundsLeft = 8,
+    BoundsTop = 12,
+    BoundsRight = 16,
+    BoundsBottom = 20,
+    SignatureField = 40,
+    TotalBytes = 48,
+    Handles = 56,
+    DescriptionLength = 64,
+    DescriptionOffset = 68,
+    DeviceWidth = 72,
+    DeviceHeight = 76,
+    MillimetresWide = 80,
+    MillimetresHigh = 84,
 };
 
 // Where the records that carry bitmaps keep the offset of each bitmap
@@ -39,17 +48,17 @@ struct BitmapField
     Read read;
 };
 constexpr BitmapField BitmapFields[] = {
-    {76, {84, 0}, Read::WhenRows},      // bit block transfer (else a fill)
-    {77, {84, 0}, Read::Always},        // stretched block transfer
-    {78, {84, 112}, Read::WhenHeader},  // masked block transfer, source and mask
-    {79, {96, 124}, Read::WhenHeader},  // parallelogram block transfer, source and mask
-    {80, {48, 0}, Read::WhenHeader},    // bits to device
-    {81, {48, 0}, Read::Always},        // stretched bits
-    {93, {16, 0}, Read::Always},        // monochrome brush
-    {94, {16, 0}, Read::Always},        // pattern brush
-    {95, {12, 0}, Read::WhenHeader},    // extended pen
-    {114, {84, 0}, Read::Always},       // alpha blend
-    {116, {84, 0}, Read::WhenHeader},   // transparent block transfer
+    {76, {84, 0}, Read::WhenRows},     // bit block transfer (else a fill)
+    {77, {84, 0}, Read::Always},       // stretched block transfer
+    {78, {84, 112}, Read::WhenHeader}, // masked block transfer, source and mask
+    {79, {96, 124}, Read::WhenHeader}, // parallelogram block transfer, source and mask
+    {80, {48, 0}, Read::WhenHeader},   // bits to device
+    {81, {48, 0}, Read::Always},       // stretched bits
+    {93, {16, 0}, Read::Always},       // monochrome brush
+    {94, {16, 0}, Read::Always},       // pattern brush
+    {95, {12, 0}, Read::WhenHeader},   // extended pen
+    {114, {84, 0}, Read::Always},      // alpha blend
+    {116, {84, 0}, Read::WhenHeader},  // transparent block transfer
 };
 
 bool bitmapsAreSound(const QByteArray &bytes, qint64 record, quint32 type, qint64 size)
@@ -67,7 +76,7 @@ bool bitmapsAreSound(const QByteArray &bytes, qint64 record, quint32 type, qint6
             // libuemf checks any header whose length is not zero, adding
             // offset and length in 32 bits.
             const bool read = field.read == Read::Always || headerLength != 0
-                || (field.read == Read::WhenRows && rowsLength != 0);
+                              || (field.read == Read::WhenRows && rowsLength != 0);
             if (!read)
                 continue;
             // The rows the header declares must all be there: the
@@ -91,11 +100,22 @@ bool countsFit(const QByteArray &bytes, qint64 record, quint32 type, qint64 size
         return at >= 0 && count >= 0 && at + count * each <= size;
     };
     switch (type) {
-    case 2: case 3: case 4: case 5: case 6: // lines and curves, 32-bit points
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6: // lines and curves, 32-bit points
         return arrayFits(28, field(24), 8);
-    case 85: case 86: case 87: case 88: case 89: // the same, 16-bit points
+    case 85:
+    case 86:
+    case 87:
+    case 88:
+    case 89: // the same, 16-bit points
         return arrayFits(28, field(24), 4);
-    case 7: case 8: case 90: case 91: { // several polygons or lines
+    case 7:
+    case 8:
+    case 90:
+    case 91: { // several polygons or lines
         const qint64 polygons = field(24), points = field(28);
         if (!arrayFits(32, polygons, 4))
             return false;
@@ -106,8 +126,7 @@ bool countsFit(const QByteArray &bytes, qint64 record, quint32 type, qint64 size
     }
     case 56: // points with their kinds
         return arrayFits(28, field(24), 9);
-    case 92:
-        return arrayFits(28, field(24), 5);
+    case 92: return arrayFits(28, field(24), 5);
     case 14: // end, with an optional palette
         return field(8) >= 0 && field(12) >= 0 && (field(8) == 0 || arrayFits(field(12), field(8), 4));
     case 49: // palette
@@ -116,7 +135,11 @@ bool countsFit(const QByteArray &bytes, qint64 record, quint32 type, qint64 size
         return arrayFits(20, field(16), 4);
     case 70: // comment
         return arrayFits(12, field(8), 1);
-    case 71: case 72: case 73: case 74: case 75: { // regions
+    case 71:
+    case 72:
+    case 73:
+    case 74:
+    case 75: { // regions
         const qint64 lengthAt = type == 75 ? 8 : 24;
         const qint64 dataAt = type == 75 ? 16 : type == 71 ? 32 : type == 72 ? 40 : 28;
         const qint64 length = field(lengthAt);
@@ -129,7 +152,8 @@ bool countsFit(const QByteArray &bytes, qint64 record, quint32 type, qint64 size
         const qint64 rectangles = u32(bytes, record + dataAt + 8);
         return 32 + 16 * rectangles <= length && arrayFits(dataAt + 32, rectangles, 16);
     }
-    case 83: case 84: {
+    case 83:
+    case 84: {
         // Text. Text by glyph index is refused: libemf2svg looks its glyphs
         // up in a font file found through fontconfig and then shuts
         // fontconfig down under the running application, which aborts it.
@@ -139,7 +163,7 @@ bool countsFit(const QByteArray &bytes, qint64 record, quint32 type, qint64 size
             return false;
         const qint64 advancesAt = field((options & 0x0100) ? 56 : 72);
         return advancesAt >= 0 && arrayFits(stringAt, characters, type == 83 ? 1 : 2)
-            && (advancesAt == 0 || arrayFits(advancesAt, characters, 4));
+               && (advancesAt == 0 || arrayFits(advancesAt, characters, 4));
     }
     case 95: // extended pen: its dash pattern
         return arrayFits(52, field(48), 4);
@@ -152,10 +176,10 @@ bool countsFit(const QByteArray &bytes, qint64 record, quint32 type, qint64 size
     }
     case 118: { // gradient fill: vertices, then triangles or rectangles
         const qint64 vertices = field(24), shapes = field(28), mode = field(32);
-        return arrayFits(36, vertices, 16) && arrayFits(36 + 16 * qMax<qint64>(vertices, 0), shapes, mode == 2 ? 12 : 8);
+        return arrayFits(36, vertices, 16)
+               && arrayFits(36 + 16 * qMax<qint64>(vertices, 0), shapes, mode == 2 ? 12 : 8);
     }
-    default:
-        return true;
+    default: return true;
     }
 }
 
@@ -165,11 +189,24 @@ bool countsFit(const QByteArray &bytes, qint64 record, quint32 type, qint64 size
 bool uemfChecks(quint32 type)
 {
     switch (type) {
-    case 69: case 96: case 97: case 102: case 103: case 105: case 106: case 107:
-    case 109: case 110: case 111: case 112: case 113: case 117: case 119: case 120: case 121:
-        return false;
-    default:
-        return type >= 1 && type <= 122;
+    case 69:
+    case 96:
+    case 97:
+    case 102:
+    case 103:
+    case 105:
+    case 106:
+    case 107:
+    case 109:
+    case 110:
+    case 111:
+    case 112:
+    case 113:
+    case 117:
+    case 119:
+    case 120:
+    case 121: return false;
+    default: return type >= 1 && type <= 122;
     }
 }
 

@@ -4,8 +4,8 @@
 
 // Bitmaps are opaque; icons and metafiles keep their transparency.
 PatternImage::PatternImage(QImage picture, Kind kind)
-    : m_image(picture.convertToFormat(kind == Kind::Bitmap ? QImage::Format_RGB32
-                                                           : QImage::Format_ARGB32_Premultiplied)),
+    : m_image(
+        picture.convertToFormat(kind == Kind::Bitmap ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied)),
       m_kind(kind)
 {
 }

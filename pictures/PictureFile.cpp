@@ -16,7 +16,7 @@ namespace PictureFile {
 bool withinLimits(QSize size)
 {
     return size.width() > 0 && size.height() > 0 && size.width() <= MaxSide && size.height() <= MaxSide
-        && qint64(size.width()) * size.height() * 4 <= MaxImageBytes;
+           && qint64(size.width()) * size.height() * 4 <= MaxImageBytes;
 }
 
 VorzoError invalidPicture(PatternImage::Kind kind)
@@ -26,8 +26,7 @@ VorzoError invalidPicture(PatternImage::Kind kind)
         return VorzoError(QStringLiteral("ビットマップイメージが不正です"), VorzoError::Id::InvalidBitmap);
     case PatternImage::Kind::Icon:
         return VorzoError(QStringLiteral("アイコンイメージが不正です"), VorzoError::Id::InvalidIcon);
-    case PatternImage::Kind::Metafile:
-        break;
+    case PatternImage::Kind::Metafile: break;
     }
     return VorzoError(QStringLiteral("メタファイルが不正です"), VorzoError::Id::InvalidMetafile);
 }
@@ -206,9 +205,7 @@ PatternImage decode(const QByteArray &bytes, PatternImage::Kind kind)
             if (iconIsWhole(bytes))
                 image = readRaster(bytes, "ico");
             break;
-        case PatternImage::Kind::Metafile:
-            image = MetafileDecoder::decode(bytes);
-            break;
+        case PatternImage::Kind::Metafile: image = MetafileDecoder::decode(bytes); break;
         }
     }
     if (image.isNull())

@@ -53,8 +53,7 @@ bool parametersFit(const QByteArray &bytes, quint16 function, qint64 at, qint64 
     auto word = [&](qint64 index) { return qint64(u16(bytes, at + 2 * index)); };
     switch (function) {
     case Polygon:
-    case Polyline:
-        return length >= 2 && word(0) >= 1 && 2 + 4 * word(0) <= length;
+    case Polyline: return length >= 2 && word(0) >= 1 && 2 + 4 * word(0) <= length;
     case PolyPolygon: {
         if (length < 2 || word(0) < 1 || 2 + 2 * word(0) > length)
             return false;
@@ -66,8 +65,7 @@ bool parametersFit(const QByteArray &bytes, quint16 function, qint64 at, qint64 
         }
         return 2 + 2 * word(0) + 4 * points <= length;
     }
-    case TextOut:
-        return length >= 2 && 2 + ((word(0) + 1) & ~1) + 4 <= length;
+    case TextOut: return length >= 2 && 2 + ((word(0) + 1) & ~1) + 4 <= length;
     case ExtTextOut: {
         if (length < 8)
             return false;
@@ -76,16 +74,12 @@ bool parametersFit(const QByteArray &bytes, quint16 function, qint64 at, qint64 
         const qint64 rectangle = word(3) != 0 ? 8 : 0;
         return 8 + rectangle + word(2) <= length;
     }
-    case CreateFontIndirect:
-        return length >= 18;
+    case CreateFontIndirect: return length >= 18;
     case CreatePalette:
     case SetPaletteEntries:
-    case AnimatePalette:
-        return length >= 4 && 4 + 4 * word(1) <= length;
-    case Escape:
-        return length >= 4 && 4 + word(1) <= length;
-    case DibCreatePatternBrush:
-        return length > 4 && DibCheck::isSound(bytes, at + 4, length - 4);
+    case AnimatePalette: return length >= 4 && 4 + 4 * word(1) <= length;
+    case Escape: return length >= 4 && 4 + word(1) <= length;
+    case DibCreatePatternBrush: return length > 4 && DibCheck::isSound(bytes, at + 4, length - 4);
     case DibBitBlt:
         // Without a bitmap it is a plain block fill of nine words.
         return length == 18 || (length > 16 && DibCheck::isSound(bytes, at + 16, length - 16));
@@ -94,8 +88,7 @@ bool parametersFit(const QByteArray &bytes, quint16 function, qint64 at, qint64 
         // 14-word fill), reads a header there whatever the record's length,
         // and takes the fields it does not find for huge sizes.
         return length > 20 && DibCheck::isSound(bytes, at + 20, length - 20);
-    case StretchDib:
-        return length > 22 && DibCheck::isSound(bytes, at + 22, length - 22);
+    case StretchDib: return length > 22 && DibCheck::isSound(bytes, at + 22, length - 22);
     case SetDibToDevice:
         // libwmf takes the first scan line for the bitmap's width and the
         // scan count for its height, where they are not zero, and reads the
@@ -108,8 +101,7 @@ bool parametersFit(const QByteArray &bytes, quint16 function, qint64 at, qint64 
         // Device-dependent bitmaps and regions: rare in files, and read
         // with little checking, so such a metafile is refused.
         return false;
-    default:
-        return true;
+    default: return true;
     }
 }
 
@@ -200,9 +192,10 @@ std::optional<MetafileDecoder::Svg> toSvg(const QByteArray &bytes)
 
     // The 13 standard PostScript names libwmf maps every font onto.
     static const char *const standardFonts[] = {
-        "Courier", "Courier-Oblique", "Courier-Bold", "Courier-BoldOblique",
-        "Helvetica", "Helvetica-Oblique", "Helvetica-Bold", "Helvetica-BoldOblique",
-        "Times-Roman", "Times-Italic", "Times-Bold", "Times-BoldItalic", "Symbol",
+        "Courier",     "Courier-Oblique",   "Courier-Bold",   "Courier-BoldOblique",
+        "Helvetica",   "Helvetica-Oblique", "Helvetica-Bold", "Helvetica-BoldOblique",
+        "Times-Roman", "Times-Italic",      "Times-Bold",     "Times-BoldItalic",
+        "Symbol",
     };
     // libwmf caches a face under its path but looks it up by name, so each
     // name needs its own spelling of the one file's path: "ipag.ttf",
@@ -222,7 +215,7 @@ std::optional<MetafileDecoder::Svg> toSvg(const QByteArray &bytes)
     options.font.ps = mappings;
     // Never a word on the console: no error or debug report.
     const unsigned long flags = WMF_OPT_FUNCTION | WMF_OPT_FONTDIRS | WMF_OPT_FONTMAP | WMF_OPT_IGNORE_NONFATAL
-        | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+                                | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
     Api handle;
     if (wmf_api_create(&handle.api, flags, &options) != wmf_E_None)
         return std::nullopt;
@@ -236,8 +229,8 @@ std::optional<MetafileDecoder::Svg> toSvg(const QByteArray &bytes)
     if (wmf_scan(api, 0, &box) != wmf_E_None)
         return std::nullopt;
     float width = 0, height = 0;
-    if (wmf_size(api, &width, &height) != wmf_E_None || !std::isfinite(width) || !std::isfinite(height)
-        || width <= 0 || height <= 0 || width > 1e6f || height > 1e6f)
+    if (wmf_size(api, &width, &height) != wmf_E_None || !std::isfinite(width) || !std::isfinite(height) || width <= 0
+        || height <= 0 || width > 1e6f || height > 1e6f)
         return std::nullopt;
     unsigned int pixelsWide = 0, pixelsHigh = 0;
     if (wmf_display_size(api, &pixelsWide, &pixelsHigh, 96, 96) != wmf_E_None)

@@ -11,8 +11,7 @@ void runGuarded(const std::function<void()> &handler);
 
 // The handler wrapped for a connection. The signal's arguments are handed on
 // as far as the handler takes them (a handler of none ignores them all).
-template <typename Handler>
-auto guarded(Handler handler)
+template <typename Handler> auto guarded(Handler handler)
 {
     return [handler = std::move(handler)](auto &&...args) -> decltype(handler(args...), void()) {
         runGuarded([&] { handler(args...); });

@@ -7,9 +7,10 @@ namespace LinkAddresses {
 // The game's author, named in the link menu.
 inline constexpr char GameAuthorName[] = "山吹コウ";
 
-inline constexpr char ToolAuthorPage[] = "https://soyokaze.example.jp/";                  // 作者のページ
-inline constexpr char SiblingToolPage[] = "https://soyokaze.example.jp/vorzomaker-sp/";   // ぼるぞメーカーSP
-inline constexpr char GameAuthorPage[] = "https://yamabuki.example.com/";                 // ぼるぞ開発者のページ
-inline constexpr char GameDownloadPage[] = "https://yamabuki.example.com/vorzo/download.html"; // ぼるぞのダウンロードページ
+inline constexpr char ToolAuthorPage[] = "https://soyokaze.example.jp/";                // 作者のページ
+inline constexpr char SiblingToolPage[] = "https://soyokaze.example.jp/vorzomaker-sp/"; // ぼるぞメーカーSP
+inline constexpr char GameAuthorPage[] = "https://yamabuki.example.com/"; // ぼるぞ開発者のページ
+inline constexpr char GameDownloadPage[] =
+    "https://yamabuki.example.com/vorzo/download.html"; // ぼるぞのダウンロードページ
 
 } // namespace LinkAddresses

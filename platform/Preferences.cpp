@@ -36,8 +36,8 @@ Preferences Preferences::read()
     return p;
 }
 
-void Preferences::writeEnvironment(const QString &saveOpenFolder, const QString &imageFile,
-                                   const QString &foreColour, const QString &backColour)
+void Preferences::writeEnvironment(const QString &saveOpenFolder, const QString &imageFile, const QString &foreColour,
+                                   const QString &backColour)
 {
     const QString file = filePath();
     ProfileFile::write(file, Directory, QStringLiteral("SaveOpen"), saveOpenFolder);

@@ -24,6 +24,6 @@ struct Preferences
 
     // Directory/SaveOpen, Directory/Image, TextEditor/Fore, TextEditor/Back,
     // in order, exactly as given; a failing write stops likewise.
-    static void writeEnvironment(const QString &saveOpenFolder, const QString &imageFile,
-                                 const QString &foreColour, const QString &backColour);
+    static void writeEnvironment(const QString &saveOpenFolder, const QString &imageFile, const QString &foreColour,
+                                 const QString &backColour);
 };

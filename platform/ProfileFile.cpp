@@ -1,8 +1,8 @@
 #include "ProfileFile.h"
 
+#include "WholeFile.h"
 #include "platform/SafeSave.h"
 #include "platform/ShiftJis.h"
-#include "WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -29,9 +29,8 @@ QFileDevice::Permissions newFilePermissions()
     const mode_t mode = 0666 & ~mask;
     QFileDevice::Permissions permissions;
     const std::pair<mode_t, QFileDevice::Permission> bits[] = {
-        {S_IRUSR, QFileDevice::ReadOwner}, {S_IWUSR, QFileDevice::WriteOwner},
-        {S_IRGRP, QFileDevice::ReadGroup}, {S_IWGRP, QFileDevice::WriteGroup},
-        {S_IROTH, QFileDevice::ReadOther}, {S_IWOTH, QFileDevice::WriteOther},
+        {S_IRUSR, QFileDevice::ReadOwner},  {S_IWUSR, QFileDevice::WriteOwner}, {S_IRGRP, QFileDevice::ReadGroup},
+        {S_IWGRP, QFileDevice::WriteGroup}, {S_IROTH, QFileDevice::ReadOther},  {S_IWOTH, QFileDevice::WriteOther},
     };
     for (const auto &[bit, permission] : bits) {
         if (mode & bit)
@@ -56,7 +55,8 @@ bool writeAllAt(int fd, const QByteArray &bytes)
 
 bool readAll(int fd, QByteArray &bytes)
 {
-    struct stat status{};
+    struct stat status
+    {};
     if (::fstat(fd, &status) != 0)
         return false;
     bytes.resize(qsizetype(status.st_size));

@@ -3,8 +3,7 @@
 // the desktop's opener) and a test can replace for its own lifetime. Until
 // something is installed, a quiet fallback answers.
 
-template <typename Interface>
-class Seam
+template <typename Interface> class Seam
 {
 public:
     explicit Seam(Interface &fallback) : m_fallback(fallback), m_current(&fallback) {}

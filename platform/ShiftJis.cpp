@@ -14,7 +14,11 @@ namespace {
 // (0x8160 <-> U+FF5E, 0x815F <-> U+005C's neighbour, NEC and IBM extensions).
 constexpr const char *kCodePage = "windows-31j";
 
-struct LookAlike { char16_t typed; char16_t codePage; };
+struct LookAlike
+{
+    char16_t typed;
+    char16_t codePage;
+};
 constexpr LookAlike kLookAlikes[] = {
     {0x301C, 0xFF5E}, // WAVE DASH -> FULLWIDTH TILDE
     {0x2016, 0x2225}, // DOUBLE VERTICAL LINE -> PARALLEL TO
@@ -30,7 +34,6 @@ constexpr LookAlike kLookAlikes[] = {
 // encodes back to exactly that byte.
 constexpr char16_t kUndecodedFirst = 0xF700;
 constexpr char16_t kUndecodedLast = 0xF7FF;
-
 
 bool isTrailByte(uchar byte)
 {

@@ -13,14 +13,14 @@ public:
     // (the companion's English); Other for any message said only as it is.
     enum class Id {
         Other,
-        CannotCreate,        // ファイル %s を作成できません
-        CannotOpen,          // ファイル %s は開けません
-        CannotWrite,         // %s に書き込めません
-        NoBitmapToDrawFrom,  // ビットマップを持っている時のみイメージの変更が可能です
-        UnknownPictureKind,  // 拡張子 .%s の画像形式は処理できません
-        InvalidBitmap,       // ビットマップイメージが不正です
-        InvalidIcon,         // アイコンイメージが不正です
-        InvalidMetafile,     // メタファイルが不正です
+        CannotCreate,       // ファイル %s を作成できません
+        CannotOpen,         // ファイル %s は開けません
+        CannotWrite,        // %s に書き込めません
+        NoBitmapToDrawFrom, // ビットマップを持っている時のみイメージの変更が可能です
+        UnknownPictureKind, // 拡張子 .%s の画像形式は処理できません
+        InvalidBitmap,      // ビットマップイメージが不正です
+        InvalidIcon,        // アイコンイメージが不正です
+        InvalidMetafile,    // メタファイルが不正です
     };
 
     // `argument`: what the message names (a path, an extension), if anything.

@@ -38,8 +38,9 @@ TSettingForm::TSettingForm(StageSettings &settings, QWidget *parent)
     m_ui->Status->showMessage(QStringLiteral("制限時間,0を設定すると無制限"));
 
     // A refused value is reported once the editor has let go of it.
-    connect(model, &SettingsModel::refused, this,
-            [](const QString &message) { dialogs().error(errorBoxText(message)); }, Qt::QueuedConnection);
+    connect(
+        model, &SettingsModel::refused, this, [](const QString &message) { dialogs().error(errorBoxText(message)); },
+        Qt::QueuedConnection);
     // A new list (opened, restored) keeps the current row where it can.
     connect(model, &QAbstractItemModel::modelAboutToBeReset, this,
             [this] { m_rowBeforeReset = m_rows->currentIndex().row(); });

@@ -7,7 +7,9 @@
 
 #include <QDialog>
 
-namespace Ui { class TSettingForm; }
+namespace Ui {
+class TSettingForm;
+}
 class RowGuard;
 class SettingValueDelegate;
 class StageSettings;

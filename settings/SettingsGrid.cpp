@@ -11,9 +11,8 @@ QWidget *SettingValueDelegate::createEditor(QWidget *parent, const QStyleOptionV
     if (auto *line = qobject_cast<QLineEdit *>(editor)) {
         // A value may be longer than a line edit's usual 32,767 characters.
         line->setMaxLength(std::numeric_limits<int>::max());
-        connect(line, &QLineEdit::textEdited, this, [this, line] {
-            const_cast<SettingValueDelegate *>(this)->commitData(line);
-        });
+        connect(line, &QLineEdit::textEdited, this,
+                [this, line] { const_cast<SettingValueDelegate *>(this)->commitData(line); });
     }
     m_editor = editor;
     return editor;

@@ -13,8 +13,7 @@ class SettingValueDelegate : public QStyledItemDelegate
     Q_OBJECT
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                          const QModelIndex &index) const override;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     // A value the list refuses is taken back out of the editor.
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;

@@ -13,7 +13,7 @@ class StageMap;
 struct ViewOrigin;
 
 inline const QColor CanvasBackground{0, 255, 255}; // cyan, empty cells
-inline const QColor GridLines{255, 255, 0};         // yellow
+inline const QColor GridLines{255, 255, 0};        // yellow
 
 // A picture drawn on is of the tiles' format: 32-bit RGB, or 8-bit indexed
 // with the tiles' colour table, which then holds the two colours above.

@@ -31,12 +31,9 @@ PaletteEntry paletteEntryOf(CellCode code)
 CellCode paletteCode(PaletteGroup group, int index)
 {
     switch (group) {
-    case PaletteGroup::Objects:
-        return CellCode(index);
-    case PaletteGroup::BlocksItems:
-        return CellCode(index + 26);
-    case PaletteGroup::Decorations:
-        return index > 12 ? EmptyCell : CellCode(index + 52);
+    case PaletteGroup::Objects: return CellCode(index);
+    case PaletteGroup::BlocksItems: return CellCode(index + 26);
+    case PaletteGroup::Decorations: return index > 12 ? EmptyCell : CellCode(index + 52);
     }
     return EmptyCell;
 }

@@ -14,8 +14,7 @@ MapCanvas::PointerState stateOf(const QMouseEvent *event)
 
 } // namespace
 
-MapCanvas::MapCanvas(QWidget *parent)
-    : QWidget(parent), m_picture(CanvasSide, CanvasSide, QImage::Format_RGB32)
+MapCanvas::MapCanvas(QWidget *parent) : QWidget(parent), m_picture(CanvasSide, CanvasSide, QImage::Format_RGB32)
 {
     m_picture.fill(Qt::white);
     setFixedSize(CanvasSide, CanvasSide);

@@ -23,18 +23,22 @@ MapView::MapView(const Controls &controls, const StageMap &map, PatternSource pa
         font.setPixelSize(MoveButtonFontPixels);
         move.button->setFont(font);
         connect(move.button, &QPushButton::clicked, this, guarded([this, move] {
-            if (move.dc == 0 && move.dr == 0)
-                SetViewOrigin(0, 0);
-            else
-                ScrollView(move.dc, move.dr);
-        }));
+                    if (move.dc == 0 && move.dr == 0)
+                        SetViewOrigin(0, 0);
+                    else
+                        ScrollView(move.dc, move.dr);
+                }));
     }
 }
 
 void MapView::RedrawCanvas()
 {
     // Shown also when the drawing stops half-way: the background is drawn.
-    struct Show { MapCanvas *canvas; ~Show() { canvas->pictureChanged(); } } show{m_controls.canvas};
+    struct Show
+    {
+        MapCanvas *canvas;
+        ~Show() { canvas->pictureChanged(); }
+    } show{m_controls.canvas};
     ::RedrawCanvas(m_controls.canvas->picture(), m_map, m_origin, m_pattern());
 }
 

@@ -2,9 +2,9 @@
 
 #include <QAction>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QRadioButton>
 
 namespace {

@@ -31,7 +31,11 @@ Placement::Placement(const Controls &c, StageMap &map, MapView &view, const Pale
     connect(c.canvas, &MapCanvas::clicked, this, guarded([this](QPoint at) { maincanClick(at); }));
     connect(c.canvas, &MapCanvas::moved, this,
             guarded([this](QPoint at, MapCanvas::PointerState state) { maincanMouseMove(at, state); }));
-    const struct { const QList<QAction *> &entries; void (Placement::*handler)(); } edits[] = {
+    const struct
+    {
+        const QList<QAction *> &entries;
+        void (Placement::*handler)();
+    } edits[] = {
         {c.N20, &Placement::N20Click}, {c.N21, &Placement::N21Click}, {c.Y291, &Placement::Y291Click},
         {c.X11, &Placement::X11Click}, {c.Y11, &Placement::Y11Click},
     };

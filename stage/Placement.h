@@ -30,11 +30,11 @@ public:
     void maincanClick(QPoint position);
     void maincanMouseMove(QPoint position, MapCanvas::PointerState state);
 
-    void N20Click(); // fill the whole map with the palette's selection
-    void N21Click(); // clear the whole map
+    void N20Click();  // fill the whole map with the palette's selection
+    void N21Click();  // clear the whole map
     void Y291Click(); // the bottom row
-    void X11Click(); // one column, asked for
-    void Y11Click(); // one row, asked for
+    void X11Click();  // one column, asked for
+    void Y11Click();  // one row, asked for
 
 private:
     void writeInView(QPoint position, CellCode code);

@@ -22,15 +22,15 @@ public:
         QList<QLineEdit *> boxes;     // No1 .. No5
         QList<QPushButton *> buttons; // b1 .. b5
         QPushButton *save;
-        QList<QAction *> recall;      // use1 .. use5
+        QList<QAction *> recall; // use1 .. use5
     };
 
     // Shows and edits `items`, which outlive the boxes.
     RegisteredItems(const Controls &controls, RegisteredTexts &items, Palette &palette, QObject *parent);
 
-    void b1Click(int k);     // box k := the palette's code
+    void b1Click(int k); // box k := the palette's code
     void SaveClick();
-    void use1Click(int k);   // the palette := box k
+    void use1Click(int k); // the palette := box k
 
 private:
     Controls m_controls;

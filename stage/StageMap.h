@@ -28,10 +28,7 @@ public:
     void setIndex(int index, CellCode code) { m_cells[index] = code; }
 
     void fill(CellCode code) { m_cells.fill(code); }
-    void fillColumn(int column, CellCode code)
-    {
-        std::fill_n(m_cells.begin() + indexOf(column, 0), Rows, code);
-    }
+    void fillColumn(int column, CellCode code) { std::fill_n(m_cells.begin() + indexOf(column, 0), Rows, code); }
     void fillRow(int row, CellCode code)
     {
         for (int column = 0; column < Columns; ++column)

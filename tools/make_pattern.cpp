@@ -43,10 +43,21 @@ std::vector<std::string> contentLines(const std::string &path)
     return lines;
 }
 
-struct Rgb { int r, g, b; };
+struct Rgb
+{
+    int r, g, b;
+};
 
-void put16(std::vector<uint8_t> &out, uint32_t v) { out.push_back(v & 0xFF); out.push_back((v >> 8) & 0xFF); }
-void put32(std::vector<uint8_t> &out, uint32_t v) { put16(out, v & 0xFFFF); put16(out, v >> 16); }
+void put16(std::vector<uint8_t> &out, uint32_t v)
+{
+    out.push_back(v & 0xFF);
+    out.push_back((v >> 8) & 0xFF);
+}
+void put32(std::vector<uint8_t> &out, uint32_t v)
+{
+    put16(out, v & 0xFFFF);
+    put16(out, v >> 16);
+}
 
 } // namespace
 

@@ -199,7 +199,7 @@ void TestCompanion::renderDrawsEveryCellAsTheCanvas_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<int>("scale");
     QTest::addColumn<bool>("grid");
-    QTest::addColumn<bool>("fullColour"); // a picture of thousands of colours given
+    QTest::addColumn<bool>("fullColour");       // a picture of thousands of colours given
     QTest::addColumn<bool>("toStandardOutput"); // -o -
     QTest::newRow("built-in picture") << QStringList() << 1 << false << false << false;
     QTest::newRow("with the grid") << QStringList{"--grid"} << 1 << true << false << false;
@@ -226,7 +226,10 @@ void TestCompanion::renderDrawsEveryCellAsTheCanvas()
     }
     // Column, row, code: the corners, a message marker, a foreign code whose
     // square lies below the picture, an empty cell.
-    const struct { int column, row, code; } cells[] = {
+    const struct
+    {
+        int column, row, code;
+    } cells[] = {
         {0, 0, 0}, {179, 29, 51}, {90, 15, 61}, {1, 0, 64}, {2, 0, 200}, {3, 0, 99},
     };
     QByteArray map = emptyMap();
@@ -234,9 +237,9 @@ void TestCompanion::renderDrawsEveryCellAsTheCanvas()
         map[cell.column * 30 + cell.row] = char(cell.code);
     QVERIFY(TestFiles::put(dir.filePath("stage.kwt"), map));
     const Run run = toStandardOutput
-        ? companion(QStringList{"render", "stage.kwt", "-o", "-"} + options, dir.path(), "ja_JP.UTF-8",
-                    dir.filePath("stage.png"))
-        : companion(QStringList{"render", "stage.kwt", "-o", "stage.png"} + options, dir.path());
+                        ? companion(QStringList{"render", "stage.kwt", "-o", "-"} + options, dir.path(), "ja_JP.UTF-8",
+                                    dir.filePath("stage.png"))
+                        : companion(QStringList{"render", "stage.kwt", "-o", "stage.png"} + options, dir.path());
     QCOMPARE(run.err, QString());
     QCOMPARE(run.status, 0);
 
@@ -248,11 +251,17 @@ void TestCompanion::renderDrawsEveryCellAsTheCanvas()
             for (int x = 0; x < 32; ++x) {
                 const bool onLine = grid && ((x == 0 && cell.column > 0) || (y == 0 && cell.row > 0));
                 const QPoint square((cell.code % 10) * 32 + x, (cell.code / 10) * 32 + y);
-                const QRgb expected = onLine ? yellow : cell.code == 99 || !pattern.valid(square) ? cyan : pattern.pixel(square);
+                const QRgb expected = onLine                                      ? yellow
+                                      : cell.code == 99 || !pattern.valid(square) ? cyan
+                                                                                  : pattern.pixel(square);
                 for (const QPoint corner : {QPoint(0, 0), QPoint(scale - 1, scale - 1)}) {
                     const QPoint at = (QPoint(cell.column * 32 + x, cell.row * 32 + y)) * scale + corner;
                     if (picture.pixel(at) != expected)
-                        QFAIL(qPrintable(QStringLiteral("cell %1, %2 differs at %3, %4").arg(cell.column).arg(cell.row).arg(x).arg(y)));
+                        QFAIL(qPrintable(QStringLiteral("cell %1, %2 differs at %3, %4")
+                                             .arg(cell.column)
+                                             .arg(cell.row)
+                                             .arg(x)
+                                             .arg(y)));
                 }
             }
         }
@@ -270,10 +279,13 @@ void TestCompanion::checkFindsEachFault_data()
     QList<QByteArray> lines = defaultSettings().entries();
     QTest::newRow("a sound stage") << mapWith({{0, 0}, {5399, 64}}) << defaults << QByteArray("ja_JP.UTF-8") << 0
                                    << QStringList();
-    QTest::newRow("a short map") << emptyMap().left(100) << defaults << QByteArray("ja_JP.UTF-8") << 1
-                                 << QStringList{"s.kwt: マップファイルが 100 バイトしかありません (5,400 バイトに足りないぶんのマスは空白になります)"};
-    QTest::newRow("a long map, in English") << emptyMap() + "xyz" << defaults << QByteArray("en_GB.UTF-8") << 1
-                                            << QStringList{"s.kwt: the map file has 5,403 bytes (5,400 expected; the bytes beyond are ignored)"};
+    QTest::newRow("a short map")
+        << emptyMap().left(100) << defaults << QByteArray("ja_JP.UTF-8") << 1
+        << QStringList{
+               "s.kwt: マップファイルが 100 バイトしかありません (5,400 バイトに足りないぶんのマスは空白になります)"};
+    QTest::newRow("a long map, in English")
+        << emptyMap() + "xyz" << defaults << QByteArray("en_GB.UTF-8") << 1
+        << QStringList{"s.kwt: the map file has 5,403 bytes (5,400 expected; the bytes beyond are ignored)"};
     QTest::newRow("foreign codes") << mapWith({{0, 65}, {179 * 30 + 29, 255}, {31, 98}}) << defaults
                                    << QByteArray("ja_JP.UTF-8") << 1
                                    << QStringList{"s.kwt: X 0, Y 0: コード 65 は 0～64 でも 99 でもありません",
@@ -281,8 +293,9 @@ void TestCompanion::checkFindsEachFault_data()
                                                   "s.kwt: X 179, Y 29: コード 255 は 0～64 でも 99 でもありません"};
     QTest::newRow("no settings file") << emptyMap() << QByteArray("<none>") << QByteArray("ja_JP.UTF-8") << 1
                                       << QStringList{"s.kwp: ファイル s.kwp は開けません: " + reason(ENOENT)};
-    QTest::newRow("no settings file, in English") << emptyMap() << QByteArray("<none>") << QByteArray("en_US.UTF-8") << 1
-                                                  << QStringList{"s.kwp: cannot open file s.kwp: No such file or directory"};
+    QTest::newRow("no settings file, in English")
+        << emptyMap() << QByteArray("<none>") << QByteArray("en_US.UTF-8") << 1
+        << QStringList{"s.kwp: cannot open file s.kwp: No such file or directory"};
     QTest::newRow("72 settings") << emptyMap() << settingsFile(lines + QList<QByteArray>{"boss4_type=1"})
                                  << QByteArray("ja_JP.UTF-8") << 1
                                  << QStringList{"s.kwp:72: キー boss4_type は既定の 71 個にありません"};
@@ -293,15 +306,14 @@ void TestCompanion::checkFindsEachFault_data()
                        "s.kwp: キー game_speed がありません"};
     QList<QByteArray> broken = lines;
     broken[2] = "score_v 1";
-    broken[lineOfDefault("hitokoto1_name")] = "hitokoto1_name=" + ShiftJis::encode(QStringLiteral("ぼるぞ")) + "\xFD\x81";
+    broken[lineOfDefault("hitokoto1_name")] = "hitokoto1_name=" + ShiftJis::encode(QStringLiteral("ぼるぞ"))
+                                              + "\xFD\x81";
     broken.append(QByteArray("\0after=1", 8));
     QTest::newRow("no equals sign, bytes that are no text, a zero byte")
         << emptyMap() << settingsFile(broken) << QByteArray("ja_JP.UTF-8") << 1
-        << QStringList{"s.kwp:3: 「=」がありません",
-                       "s.kwp:23:22: バイト 0xFD はコードページ 932 の文字になりません",
+        << QStringList{"s.kwp:3: 「=」がありません", "s.kwp:23:22: バイト 0xFD はコードページ 932 の文字になりません",
                        "s.kwp:23:23: バイト 0x81 はコードページ 932 の文字になりません",
-                       "s.kwp:72: ゼロのバイトがあり、ここから先は読まれません",
-                       "s.kwp: キー score_v がありません"};
+                       "s.kwp:72: ゼロのバイトがあり、ここから先は読まれません", "s.kwp: キー score_v がありません"};
 }
 
 void TestCompanion::checkFindsEachFault()
@@ -347,60 +359,81 @@ void TestCompanion::failuresAndWrongUsage_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("message"); // the first line on standard error
+    QTest::addColumn<QString>("message");   // the first line on standard error
     QTest::addColumn<QString>("untouched"); // a file that must keep its bytes, or not appear
-    QTest::newRow("nothing") << QStringList() << 2 << "vorzo-stage: コマンドがありません" << "";
-    QTest::newRow("an unknown command") << QStringList{"draw", "s.kwt"} << 2 << "vorzo-stage: 不明なコマンドです: draw" << "";
+    QTest::newRow("nothing") << QStringList() << 2 << "vorzo-stage: コマンドがありません"
+                             << "";
+    QTest::newRow("an unknown command") << QStringList{"draw", "s.kwt"} << 2 << "vorzo-stage: 不明なコマンドです: draw"
+                                        << "";
     QTest::newRow("an option of another command") << QStringList{"page", "s.kwt", "--grid"} << 2
-                                                  << "vorzo-stage: page コマンドに --grid というオプションはありません" << "";
+                                                  << "vorzo-stage: page コマンドに --grid というオプションはありません"
+                                                  << "";
     QTest::newRow("no stage") << QStringList{"check", "--json"} << 2
-                              << "vorzo-stage: ステージのマップファイル (.kwt) を指定してください" << "";
-    QTest::newRow("two stages") << QStringList{"check", "s.kwt", "t.kwt"} << 2 << "vorzo-stage: 余分な引数です: t.kwt" << "";
+                              << "vorzo-stage: ステージのマップファイル (.kwt) を指定してください"
+                              << "";
+    QTest::newRow("two stages") << QStringList{"check", "s.kwt", "t.kwt"} << 2 << "vorzo-stage: 余分な引数です: t.kwt"
+                                << "";
     QTest::newRow("-o without its name") << QStringList{"page", "s.kwt", "-o"} << 2
-                                         << "vorzo-stage: -o オプションには値が要ります" << "";
+                                         << "vorzo-stage: -o オプションには値が要ります"
+                                         << "";
     QTest::newRow("a scale too large") << QStringList{"render", "s.kwt", "-o", "p.png", "--scale", "5"} << 2
-                                       << "vorzo-stage: --scale は 1 から 4 までの整数です: 5" << "p.png";
+                                       << "vorzo-stage: --scale は 1 から 4 までの整数です: 5"
+                                       << "p.png";
     QTest::newRow("render without -o") << QStringList{"render", "s.kwt"} << 2
-                                       << "vorzo-stage: render には -o 画像.png が要ります" << "";
-    QTest::newRow("a picture not named .png") << QStringList{"render", "s.kwt", "-o", "p.jpg"} << 2
-                                              << "vorzo-stage: 画像は PNG で書きます。-o には .png で終わる名前か - を指定してください: p.jpg"
-                                              << "p.jpg";
+                                       << "vorzo-stage: render には -o 画像.png が要ります"
+                                       << "";
+    QTest::newRow("a picture not named .png")
+        << QStringList{"render", "s.kwt", "-o", "p.jpg"} << 2
+        << "vorzo-stage: 画像は PNG で書きます。-o には .png で終わる名前か - を指定してください: p.jpg"
+        << "p.jpg";
     QTest::newRow("the page over the map") << QStringList{"page", "s.kwt", "-o", "s.kwt"} << 2
                                            << "vorzo-stage: 出力先 s.kwt は読み込むファイルの 1 つです。上書きしません"
                                            << "s.kwt";
-    QTest::newRow("the page over the settings, through a link") << QStringList{"page", "s.kwt", "-o", "link.htm"} << 2
-                                           << "vorzo-stage: 出力先 link.htm は読み込むファイルの 1 つです。上書きしません"
-                                           << "s.kwp";
+    QTest::newRow("the page over the settings, through a link")
+        << QStringList{"page", "s.kwt", "-o", "link.htm"} << 2
+        << "vorzo-stage: 出力先 link.htm は読み込むファイルの 1 つです。上書きしません"
+        << "s.kwp";
     // A file that cannot be read or written: the system's reason follows.
     QTest::newRow("a missing map") << QStringList{"page", "none.kwt", "-o", "p.htm"} << 1
                                    << "vorzo-stage: ファイル none.kwt は開けません: " + reason(ENOENT) << "p.htm";
-    QTest::newRow("a map that is a folder") << QStringList{"check", "folder"} << 1
-                                            << "vorzo-stage: ファイル folder は開けません: " + reason(EISDIR) << "";
-    QTest::newRow("a missing settings file") << QStringList{"page", "alone.kwt", "-o", "p.htm"} << 1
-                                             << "vorzo-stage: ファイル alone.kwp は開けません: " + reason(ENOENT) << "p.htm";
-    QTest::newRow("a folder that does not exist") << QStringList{"page", "s.kwt", "-o", "gone/p.htm"} << 1
-                                                  << "vorzo-stage: ファイル gone/p.htm を作成できません: " + reason(ENOENT) << "";
-    QTest::newRow("the picture over a folder") << QStringList{"render", "s.kwt", "-o", "folder.png"} << 1
-                                               << "vorzo-stage: ファイル folder.png を作成できません: " + reason(EISDIR) << "";
+    QTest::newRow("a map that is a folder")
+        << QStringList{"check", "folder"} << 1 << "vorzo-stage: ファイル folder は開けません: " + reason(EISDIR) << "";
+    QTest::newRow("a missing settings file")
+        << QStringList{"page", "alone.kwt", "-o", "p.htm"} << 1
+        << "vorzo-stage: ファイル alone.kwp は開けません: " + reason(ENOENT) << "p.htm";
+    QTest::newRow("a folder that does not exist")
+        << QStringList{"page", "s.kwt", "-o", "gone/p.htm"} << 1
+        << "vorzo-stage: ファイル gone/p.htm を作成できません: " + reason(ENOENT) << "";
+    QTest::newRow("the picture over a folder")
+        << QStringList{"render", "s.kwt", "-o", "folder.png"} << 1
+        << "vorzo-stage: ファイル folder.png を作成できません: " + reason(EISDIR) << "";
     QTest::newRow("a full disk under the page") << QStringList{"page", "s.kwt", "-o", "-"} << 1
                                                 << "vorzo-stage: 標準出力 に書き込めません: " + reason(ENOSPC) << "";
-    QTest::newRow("a picture of no known kind") << QStringList{"render", "s.kwt", "-o", "p.png", "--picture", "x.gif"} << 1
-                                                << "vorzo-stage: 拡張子 .gif の画像形式は処理できません" << "p.png";
+    QTest::newRow("a picture of no known kind") << QStringList{"render", "s.kwt", "-o", "p.png", "--picture", "x.gif"}
+                                                << 1 << "vorzo-stage: 拡張子 .gif の画像形式は処理できません"
+                                                << "p.png";
     QTest::newRow("a missing picture") << QStringList{"render", "s.kwt", "-o", "p.png", "--picture", "none.bmp"} << 1
                                        << "vorzo-stage: ファイル none.bmp は開けません: " + reason(ENOENT) << "p.png";
-    QTest::newRow("a bitmap that is not one") << QStringList{"render", "s.kwt", "-o", "p.png", "--picture", "bad.bmp"} << 1
-                                              << "vorzo-stage: ビットマップイメージが不正です" << "p.png";
-    QTest::newRow("an icon for a placed cell") << QStringList{"render", "s.kwt", "-o", "p.png", "--picture", "i.ico"} << 1
-                                               << "vorzo-stage: ビットマップを持っている時のみイメージの変更が可能です" << "p.png";
-    QTest::newRow("an icon for an empty stage") << QStringList{"render", "empty.kwt", "-o", "p.png", "--picture", "i.ico"}
-                                                << 0 << "" << "";
+    QTest::newRow("a bitmap that is not one") << QStringList{"render", "s.kwt", "-o", "p.png", "--picture", "bad.bmp"}
+                                              << 1 << "vorzo-stage: ビットマップイメージが不正です"
+                                              << "p.png";
+    QTest::newRow("an icon for a placed cell")
+        << QStringList{"render", "s.kwt", "-o", "p.png", "--picture", "i.ico"} << 1
+        << "vorzo-stage: ビットマップを持っている時のみイメージの変更が可能です"
+        << "p.png";
+    QTest::newRow("an icon for an empty stage")
+        << QStringList{"render", "empty.kwt", "-o", "p.png", "--picture", "i.ico"} << 0 << ""
+        << "";
     // Drawing a metafile's text takes the desktop's fonts, in either spelling
     // of the option.
     QTest::newRow("a metafile with text, --picture FILE")
-        << QStringList{"render", "empty.kwt", "-o", "p.png", "--picture", "text.wmf"} << 0 << "" << "";
+        << QStringList{"render", "empty.kwt", "-o", "p.png", "--picture", "text.wmf"} << 0 << ""
+        << "";
     QTest::newRow("a metafile with text, --picture=FILE")
-        << QStringList{"render", "empty.kwt", "-o", "p.png", "--picture=text.wmf"} << 0 << "" << "";
-    QTest::newRow("help") << QStringList{"check", "--help"} << 0 << "" << "";
+        << QStringList{"render", "empty.kwt", "-o", "p.png", "--picture=text.wmf"} << 0 << ""
+        << "";
+    QTest::newRow("help") << QStringList{"check", "--help"} << 0 << ""
+                          << "";
 }
 
 void TestCompanion::failuresAndWrongUsage()

@@ -1,10 +1,10 @@
 #include "RecordingShell.h"
 
 #include "accessories/Alarm.h"
-#include "platform/LinkAddresses.h"
 #include "accessories/RelatedLinks.h"
 #include "accessories/TimeText.h"
 #include "output/PageTemplates.h"
+#include "platform/LinkAddresses.h"
 #include "platform/ShiftJis.h"
 
 #include <QDate>
@@ -57,9 +57,12 @@ void TestClock::dateText_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Japanese") << "ja_JP" << "2024/03/05";
-    QTest::newRow("US") << "en_US" << "3/5/24";
-    QTest::newRow("German") << "de_DE" << "05.03.24";
+    QTest::newRow("Japanese") << "ja_JP"
+                              << "2024/03/05";
+    QTest::newRow("US") << "en_US"
+                        << "3/5/24";
+    QTest::newRow("German") << "de_DE"
+                            << "05.03.24";
 }
 
 void TestClock::dateText()
@@ -83,8 +86,8 @@ void TestClock::alarm_data()
     QTest::addColumn<bool>("ringingAtEnd");
     const QStringList at1605{"16", "05", "00"};
     const QTime before1605(16, 4, 59);
-    QTest::newRow("XX never rings, all day") << "ja_JP" << QStringList{"XX", "XX", "XX"} << QTime(0, 0) << 1000 << 86400
-                                             << -1 << -1 << 0 << false;
+    QTest::newRow("XX never rings, all day")
+        << "ja_JP" << QStringList{"XX", "XX", "XX"} << QTime(0, 0) << 1000 << 86400 << -1 << -1 << 0 << false;
     QTest::newRow("16 05 00 rings for the whole second")
         << "ja_JP" << at1605 << before1605 << 100 << 30 << -1 << 10 << 10 << true;
     QTest::newRow("5 for minutes never matches")
@@ -142,8 +145,8 @@ void TestClock::alarm()
 void TestClock::linksAreThePageTailsAddresses()
 {
     RecordingShell shell;
-    for (void (*handler)() : {RelatedLinks::N10Click, RelatedLinks::SP1Click, RelatedLinks::N12Click,
-                              RelatedLinks::N14Click})
+    for (void (*handler)() :
+         {RelatedLinks::N10Click, RelatedLinks::SP1Click, RelatedLinks::N12Click, RelatedLinks::N14Click})
         handler();
     using namespace LinkAddresses;
     QCOMPARE(shell.opened, (QStringList{ToolAuthorPage, SiblingToolPage, GameAuthorPage, GameDownloadPage}));
@@ -151,9 +154,9 @@ void TestClock::linksAreThePageTailsAddresses()
     // Every address the page's tail links to is one the menu opens.
     const QString tail = ShiftJis::decode(defaultTailTemplate());
     QStringList linked;
-    for (const auto &match : QRegularExpression(QStringLiteral("href=\"([^\"]*)\""),
-                                                QRegularExpression::CaseInsensitiveOption)
-                                 .globalMatch(tail))
+    for (const auto &match :
+         QRegularExpression(QStringLiteral("href=\"([^\"]*)\""), QRegularExpression::CaseInsensitiveOption)
+             .globalMatch(tail))
         linked << match.captured(1);
     QVERIFY(!linked.isEmpty());
     for (const QString &address : linked)

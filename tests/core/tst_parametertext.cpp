@@ -1,6 +1,6 @@
-#include "platform/LinkAddresses.h"
 #include "output/PageTemplates.h"
 #include "output/ParameterText.h"
+#include "platform/LinkAddresses.h"
 #include "platform/ShiftJis.h"
 #include "platform/TextLines.h"
 #include "settings/SettingsList.h"
@@ -74,8 +74,8 @@ void TestParameterText::settingsLines_data()
                            << QByteArray("<PARAM NAME=\"time_max\" VALUE=\"0\">\r\n"
                                          "<PARAM NAME=\"game_speed\" VALUE=\"70\">\r\n");
     QTest::newRow("empty value") << Lines{"moji_jet="} << QByteArray("<PARAM NAME=\"moji_jet\" VALUE=\"\">\r\n");
-    QTest::newRow("quotes and markup copied") << Lines{"a=\"<b>&c\"=d"}
-                                              << QByteArray("<PARAM NAME=\"a\" VALUE=\"\"<b>&c\"=d\">\r\n");
+    QTest::newRow("quotes and markup copied")
+        << Lines{"a=\"<b>&c\"=d"} << QByteArray("<PARAM NAME=\"a\" VALUE=\"\"<b>&c\"=d\">\r\n");
     QTest::newRow("entry without =") << Lines{"lonely"} << QByteArray("<PARAM NAME=\"\" VALUE=\"\">\r\n");
     QTest::newRow("without =, and an entry beginning with =")
         << Lines{"lonely", "=found"}
@@ -105,10 +105,10 @@ void TestParameterText::keyLookup_data()
     QTest::newRow("missing key") << Lines{"a=1"} << QByteArray("b") << QByteArray();
     QTest::newRow("entry without = never found") << Lines{"a", "a=2"} << QByteArray("a") << QByteArray("2");
     // ア is 0x83 0x41 and ヂ is 0x83 0x61: their trail bytes are not letters.
-    QTest::newRow("trail byte is not a letter") << Lines{"\x83\x61=no", "\x83\x41=yes"} << QByteArray("\x83\x41")
-                                                << QByteArray("yes");
-    QTest::newRow("fullwidth letters do not fold") << Lines{ShiftJis::encode(QStringLiteral("Ａ=1"))}
-                                                   << ShiftJis::encode(QStringLiteral("ａ")) << QByteArray();
+    QTest::newRow("trail byte is not a letter")
+        << Lines{"\x83\x61=no", "\x83\x41=yes"} << QByteArray("\x83\x41") << QByteArray("yes");
+    QTest::newRow("fullwidth letters do not fold")
+        << Lines{ShiftJis::encode(QStringLiteral("Ａ=1"))} << ShiftJis::encode(QStringLiteral("ａ")) << QByteArray();
 }
 
 void TestParameterText::keyLookup()

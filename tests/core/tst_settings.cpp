@@ -1,5 +1,5 @@
-#include "platform/LinkAddresses.h"
 #include "output/ParameterText.h"
+#include "platform/LinkAddresses.h"
 #include "platform/ShiftJis.h"
 #include "platform/TextLines.h"
 #include "platform/VorzoError.h"
@@ -34,19 +34,77 @@ void TestSettings::defaultsInTheirOrder()
 {
     const SettingsList list = defaultSettings();
     QCOMPARE(list.size(), 71);
-    const Lines expectedKeys = {
-        "time_max", "scroll_mode", "score_v", "j_tail_type", "j_tail_hf", "j_fire_mkf", "grenade_type",
-        "suberuyuka_hkf", "dengeki_mkf", "yachamo_kf", "airms_kf", "ugokuyuka1_type", "ugokuyuka2_type",
-        "ugokuyuka3_type", "boss_type", "boss2_type", "boss3_type", "url1", "url2", "url3", "url4", "dokan_mode",
-        "hitokoto1_name", "hitokoto1-1", "hitokoto1-2", "hitokoto1-3", "hitokoto2_name", "hitokoto2-1",
-        "hitokoto2-2", "hitokoto2-3", "hitokoto3_name", "hitokoto3-1", "hitokoto3-2", "hitokoto3-3",
-        "hitokoto4_name", "hitokoto4-1", "hitokoto4-2", "hitokoto4-3", "backcolor_red", "backcolor_green",
-        "backcolor_blue", "scorecolor_red", "scorecolor_green", "scorecolor_blue", "grenade_red1",
-        "grenade_green1", "grenade_blue1", "grenade_red2", "grenade_green2", "grenade_blue2", "mizunohadou_red",
-        "mizunohadou_green", "mizunohadou_blue", "firebar_red1", "firebar_green1", "firebar_blue1",
-        "firebar_red2", "firebar_green2", "firebar_blue2", "moji_score", "moji_highscore", "moji_time",
-        "moji_jet", "moji_grenade", "moji_left", "moji_size", "filename_title", "filename_ending",
-        "filename_gameover", "filename_pattern", "game_speed"};
+    const Lines expectedKeys = {"time_max",
+                                "scroll_mode",
+                                "score_v",
+                                "j_tail_type",
+                                "j_tail_hf",
+                                "j_fire_mkf",
+                                "grenade_type",
+                                "suberuyuka_hkf",
+                                "dengeki_mkf",
+                                "yachamo_kf",
+                                "airms_kf",
+                                "ugokuyuka1_type",
+                                "ugokuyuka2_type",
+                                "ugokuyuka3_type",
+                                "boss_type",
+                                "boss2_type",
+                                "boss3_type",
+                                "url1",
+                                "url2",
+                                "url3",
+                                "url4",
+                                "dokan_mode",
+                                "hitokoto1_name",
+                                "hitokoto1-1",
+                                "hitokoto1-2",
+                                "hitokoto1-3",
+                                "hitokoto2_name",
+                                "hitokoto2-1",
+                                "hitokoto2-2",
+                                "hitokoto2-3",
+                                "hitokoto3_name",
+                                "hitokoto3-1",
+                                "hitokoto3-2",
+                                "hitokoto3-3",
+                                "hitokoto4_name",
+                                "hitokoto4-1",
+                                "hitokoto4-2",
+                                "hitokoto4-3",
+                                "backcolor_red",
+                                "backcolor_green",
+                                "backcolor_blue",
+                                "scorecolor_red",
+                                "scorecolor_green",
+                                "scorecolor_blue",
+                                "grenade_red1",
+                                "grenade_green1",
+                                "grenade_blue1",
+                                "grenade_red2",
+                                "grenade_green2",
+                                "grenade_blue2",
+                                "mizunohadou_red",
+                                "mizunohadou_green",
+                                "mizunohadou_blue",
+                                "firebar_red1",
+                                "firebar_green1",
+                                "firebar_blue1",
+                                "firebar_red2",
+                                "firebar_green2",
+                                "firebar_blue2",
+                                "moji_score",
+                                "moji_highscore",
+                                "moji_time",
+                                "moji_jet",
+                                "moji_grenade",
+                                "moji_left",
+                                "moji_size",
+                                "filename_title",
+                                "filename_ending",
+                                "filename_gameover",
+                                "filename_pattern",
+                                "game_speed"};
     for (int i = 0; i < 71; ++i) {
         QCOMPARE(SettingsList::keyOf(list.entry(i)), expectedKeys.at(i));
         QVERIFY(!SettingsList::valueOf(list.entry(i)).isEmpty());
@@ -69,7 +127,8 @@ void TestSettings::defaultsMakeSeventyOneParameterLines()
     QCOMPARE(lines.size(), 71);
     QCOMPARE(lines.first(), QByteArray("<PARAM NAME=\"time_max\" VALUE=\"0\">"));
     QCOMPARE(lines.last(), QByteArray("<PARAM NAME=\"game_speed\" VALUE=\"70\">"));
-    QCOMPARE(lines.at(34), "<PARAM NAME=\"hitokoto4_name\" VALUE=\"" + ShiftJis::encode(QStringLiteral("クリス")) + "\">");
+    QCOMPARE(lines.at(34),
+             "<PARAM NAME=\"hitokoto4_name\" VALUE=\"" + ShiftJis::encode(QStringLiteral("クリス")) + "\">");
 }
 
 void TestSettings::helpLinesEndOnEveryLineEnd()
@@ -156,15 +215,15 @@ void TestSettings::editsGoStraightIntoTheList_data()
     QTest::newRow("quotes kept") << QByteArray("k=v") << "\"<&>\"" << QByteArray("k=\"<&>\"");
     QTest::newRow("entry without =") << QByteArray("lonely") << "x" << QByteArray("=x");
     QTest::newRow("entry without =, unchanged") << QByteArray("plain") << "plain" << QByteArray("plain");
-    QTest::newRow("a pasted CR LF, tab kept") << QByteArray("moji_left=LEFT") << "abc\r\ndef\tghi"
-                                             << QByteArray("moji_left=abcdef\tghi");
+    QTest::newRow("a pasted CR LF, tab kept")
+        << QByteArray("moji_left=LEFT") << "abc\r\ndef\tghi" << QByteArray("moji_left=abcdef\tghi");
     QTest::newRow("lone CR and LF") << QByteArray("k=v") << "a\rb\nc\n" << QByteArray("k=abc");
     QTest::newRow("undecodable bytes, one typed after them")
         << QByteArray::fromHex("6b3d82ff80a0fd") << ShiftJis::decode(QByteArray::fromHex("82ff80a0fd")) + "1"
         << QByteArray::fromHex("6b3d82ff80a0fd31");
-    QTest::newRow("undecodable bytes, unchanged") << QByteArray::fromHex("6b3d80fdff")
-                                                  << ShiftJis::decode(QByteArray::fromHex("80fdff"))
-                                                  << QByteArray::fromHex("6b3d80fdff");
+    QTest::newRow("undecodable bytes, unchanged")
+        << QByteArray::fromHex("6b3d80fdff") << ShiftJis::decode(QByteArray::fromHex("80fdff"))
+        << QByteArray::fromHex("6b3d80fdff");
 }
 
 void TestSettings::editsGoStraightIntoTheList()

@@ -104,16 +104,14 @@ void TestShiftJis::undecodableBytesAreKeptAndShown_data()
     QTest::newRow("lone trailing lead byte") << QByteArray("ab\x82", 3) << QString("ab") + b82;
     QTest::newRow("0x80") << QByteArray("\x80", 1) << QString(b80);
     QTest::newRow("0xA0 between letters") << QByteArray("a\xA0z", 3) << QString("a") + bA0 + "z";
-    QTest::newRow("a settings value") << QByteArray::fromHex("82ff80a0fd")
-                                      << QString(b82) + bFF + b80 + bA0 + bFD;
+    QTest::newRow("a settings value") << QByteArray::fromHex("82ff80a0fd") << QString(b82) + bFF + b80 + bA0 + bFD;
     QTest::newRow("lead byte before a blank") << QByteArray("\x81 ", 2) << QString(b81) + " ";
     QTest::newRow("unassigned pair") << QByteArray::fromHex("8540") << QString(QChar(0xF785)) + "@";
-    QTest::newRow("unassigned pair, trail without a character") << QByteArray::fromHex("85a0")
-                                                                << QString(QChar(0xF785)) + bA0;
+    QTest::newRow("unassigned pair, trail without a character")
+        << QByteArray::fromHex("85a0") << QString(QChar(0xF785)) + bA0;
     // A duplicate code (the same character as IBM extension 0xFA5C) keeps
     // its own bytes rather than turning into the other code.
-    QTest::newRow("NEC-selected IBM extension") << QByteArray::fromHex("ed40")
-                                               << QString(QChar(0xF7ED)) + "@";
+    QTest::newRow("NEC-selected IBM extension") << QByteArray::fromHex("ed40") << QString(QChar(0xF7ED)) + "@";
 }
 
 void TestShiftJis::undecodableBytesAreKeptAndShown()

@@ -30,9 +30,9 @@ struct Commands
     void trigger(const QString &entry)
     {
         const QHash<QString, void (StageCommands::*)()> handlers{
-            {"New1", &StageCommands::New1Click},     {"Open1", &StageCommands::Open1Click},
+            {"New1", &StageCommands::New1Click},       {"Open1", &StageCommands::Open1Click},
             {"SaveAs1", &StageCommands::SaveAs1Click}, {"SaveAs2", &StageCommands::SaveAs2Click},
-            {"N22", &StageCommands::N22Click},       {"HTML1", &StageCommands::HTML1Click},
+            {"N22", &StageCommands::N22Click},         {"HTML1", &StageCommands::HTML1Click},
         };
         runGuarded([&] { (run.*handlers.value(entry))(); });
     }
@@ -99,10 +99,18 @@ void TestStageCommands::saveAsWritesTheFilesAndNamesTheProject_data()
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("base");
-    QTest::newRow("castle.kwt") << "castle.kwt" << "SaveAs1" << "castle";
-    QTest::newRow("castle.txt") << "castle.txt" << "SaveAs1" << "castle";
-    QTest::newRow("a.b.kwt, with the page") << "a.b.kwt" << "SaveAs2" << "a.b";
-    QTest::newRow("no dot") << "castle" << "SaveAs2" << "castle";
+    QTest::newRow("castle.kwt") << "castle.kwt"
+                                << "SaveAs1"
+                                << "castle";
+    QTest::newRow("castle.txt") << "castle.txt"
+                                << "SaveAs1"
+                                << "castle";
+    QTest::newRow("a.b.kwt, with the page") << "a.b.kwt"
+                                            << "SaveAs2"
+                                            << "a.b";
+    QTest::newRow("no dot") << "castle"
+                            << "SaveAs2"
+                            << "castle";
 }
 
 void TestStageCommands::saveAsWritesTheFilesAndNamesTheProject()
@@ -124,7 +132,8 @@ void TestStageCommands::saveAsWritesTheFilesAndNamesTheProject()
     QCOMPARE(int(map.at(3 * 30 + 4)), 26);
     QCOMPARE(TestFiles::contents(dir.filePath(base + ".kwp")), settingsFile(defaultSettings()));
     const bool withPage = entry == "SaveAs2";
-    QCOMPARE(TestFiles::contents(dir.filePath(base + ".htm")), withPage ? f.stage.finishedPage() : QByteArray("<missing>"));
+    QCOMPARE(TestFiles::contents(dir.filePath(base + ".htm")),
+             withPage ? f.stage.finishedPage() : QByteArray("<missing>"));
     QCOMPARE(f.stage.projectName(), dir.filePath(base));
     QVERIFY(f.dialogs.texts(Kind::Error).isEmpty());
 }

@@ -27,19 +27,24 @@ private slots:
     void aFailedSaveKeepsTheOldFile();
     void mapPathMustDifferFromItsCompanions_data();
     void mapPathMustDifferFromItsCompanions();
-
 };
 
 void TestStageFiles::baseNames_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("base");
-    QTest::newRow("map file") << "/stages/castle.kwt" << "/stages/castle";
-    QTest::newRow("another extension") << "/stages/castle.txt" << "/stages/castle";
-    QTest::newRow("last extension only") << "/stages/a.b.kwt" << "/stages/a.b";
-    QTest::newRow("no dot") << "/stages/castle" << "/stages/castle";
-    QTest::newRow("dot in the folder only") << "/my.stages/castle" << "/my.stages/castle";
-    QTest::newRow("japanese and blanks") << QStringLiteral("/ステージ 集/お城.kwt") << QStringLiteral("/ステージ 集/お城");
+    QTest::newRow("map file") << "/stages/castle.kwt"
+                              << "/stages/castle";
+    QTest::newRow("another extension") << "/stages/castle.txt"
+                                       << "/stages/castle";
+    QTest::newRow("last extension only") << "/stages/a.b.kwt"
+                                         << "/stages/a.b";
+    QTest::newRow("no dot") << "/stages/castle"
+                            << "/stages/castle";
+    QTest::newRow("dot in the folder only") << "/my.stages/castle"
+                                            << "/my.stages/castle";
+    QTest::newRow("japanese and blanks") << QStringLiteral("/ステージ 集/お城.kwt")
+                                         << QStringLiteral("/ステージ 集/お城");
 }
 
 void TestStageFiles::baseNames()
@@ -75,7 +80,8 @@ void TestStageFiles::roundTripKeepsEveryByte()
     for (int i = 0; i < StageMap::Cells; ++i)
         map.setIndex(i, CellCode(i * 7)); // every byte value, foreign ones included
     Lines entries = defaultSettings().entries();
-    entries << "lonely" << "=starts with equals" << QByteArray("raw=\x80\xFD\x82", 7) << "time_max=5";
+    entries << "lonely"
+            << "=starts with equals" << QByteArray("raw=\x80\xFD\x82", 7) << "time_max=5";
     const SettingsList settings{entries};
 
     StageFiles::writeMap(dir.filePath(QStringLiteral("s.kwt")), map);

@@ -19,9 +19,8 @@ private slots:
 void TestStageMap::letterOfEveryCode()
 {
     // All 256 codes against the table written out independently.
-    const QByteArray expected = QByteArray("ABCDEFGHIJKLMNOPQRSTUVWXYZ")
-                                + "abcdefghijklmnopqrstuvwxyz" + "123456789" + "+-*/"
-                                + QByteArray(256 - 65, '.');
+    const QByteArray expected = QByteArray("ABCDEFGHIJKLMNOPQRSTUVWXYZ") + "abcdefghijklmnopqrstuvwxyz" + "123456789"
+                                + "+-*/" + QByteArray(256 - 65, '.');
     QCOMPARE(expected.size(), 256);
     for (int code = 0; code < 256; ++code)
         QCOMPARE(CellCodeToLetter(CellCode(code)), expected.at(code));

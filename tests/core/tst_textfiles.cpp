@@ -155,8 +155,8 @@ void TestTextFiles::safeSaveWritesInPlaceWhereTheFolderIsClosed()
     // no file can be created beside it, so the file itself is written. A
     // read-only file there still refuses and keeps its bytes.
     QTemporaryDir dir;
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
-                                          | QFile::ExeOther);
+    QFile::setPermissions(dir.path(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
     const QString folder = dir.filePath(QStringLiteral("closed"));
     QVERIFY(QDir().mkdir(folder));
     const QString writable = folder + QStringLiteral("/x.kwt");
@@ -193,8 +193,7 @@ void TestTextFiles::safeSaveFollowsSymbolicLinks_data()
     QTest::addColumn<bool>("realExists");
     QTest::newRow("a link to another folder") << QStringList{"here/link.kwt", "../there/real.kwt"} << true;
     QTest::newRow("a relative chain of two") << QStringList{"here/a.kwt", "b.kwt", "../there/real.kwt"} << true;
-    QTest::newRow("a dangling link creates its target") << QStringList{"here/link.kwt", "../there/real.kwt"}
-                                                         << false;
+    QTest::newRow("a dangling link creates its target") << QStringList{"here/link.kwt", "../there/real.kwt"} << false;
 }
 
 void TestTextFiles::safeSaveFollowsSymbolicLinks()
@@ -242,7 +241,8 @@ void TestTextFiles::safeSaveInPlaceKeepsOldBytesOnAFullDisk()
     const QByteArray command = "mount -t tmpfs -o size=64k tmpfs '" + mountPoint + "' 2>/dev/null";
     if (std::system(command.constData()) != 0)
         QSKIP("no tmpfs can be mounted here");
-    struct Unmount {
+    struct Unmount
+    {
         QByteArray point;
         ~Unmount() { std::system(("umount '" + point + "'").constData()); }
     } unmount{mountPoint};
@@ -285,8 +285,8 @@ void TestTextFiles::wholeFileReadsWithinItsLimit_data()
     QTest::addColumn<QByteArray>("bytes");
     const qint64 none = WholeFile::NoLimit;
     QTest::newRow("whole") << "five" << none << int(Longer::Refused) << int(Outcome::Read) << QByteArray("12345");
-    QTest::newRow("just within the limit") << "five" << qint64(5) << int(Longer::Refused) << int(Outcome::Read)
-                                           << QByteArray("12345");
+    QTest::newRow("just within the limit")
+        << "five" << qint64(5) << int(Longer::Refused) << int(Outcome::Read) << QByteArray("12345");
     QTest::newRow("one byte over") << "five" << qint64(4) << int(Longer::Refused) << int(Outcome::TooLong)
                                    << QByteArray();
     QTest::newRow("cut at the limit") << "five" << qint64(3) << int(Longer::Cut) << int(Outcome::Read)

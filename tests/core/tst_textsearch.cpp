@@ -88,19 +88,25 @@ void TestTextSearch::replacePasses_data()
     QTest::addColumn<QString>("result");
     QTest::addColumn<bool>("notFound");
 
-    QTest::newRow("replace, はい") << "a-b-a" << Span{} << "A" << "X" << false << "Y" << Positions{0} << "X-b-a" << false;
-    QTest::newRow("replace, いいえ") << "a-b-a" << Span{} << "a" << "X" << false << "N" << Positions{0} << "a-b-a" << false;
-    QTest::newRow("replace passes a match already selected")
-        << "a-b-a" << Span{0, 1} << "a" << "X" << false << "Y" << Positions{4} << "a-b-X" << false;
-    QTest::newRow("replace, not found") << "abc" << Span{} << "z" << "X" << false << "" << Positions{} << "abc" << true;
+    QTest::newRow("replace, はい") << "a-b-a" << Span{} << "A"
+                                   << "X" << false << "Y" << Positions{0} << "X-b-a" << false;
+    QTest::newRow("replace, いいえ") << "a-b-a" << Span{} << "a"
+                                     << "X" << false << "N" << Positions{0} << "a-b-a" << false;
+    QTest::newRow("replace passes a match already selected") << "a-b-a" << Span{0, 1} << "a"
+                                                             << "X" << false << "Y" << Positions{4} << "a-b-X" << false;
+    QTest::newRow("replace, not found") << "abc" << Span{} << "z"
+                                        << "X" << false << "" << Positions{} << "abc" << true;
     QTest::newRow("replace all, three matches all はい")
-        << "a a a" << Span{} << "a" << "XY" << true << "YYY" << Positions{0, 3, 6} << "XY XY XY" << true;
+        << "a a a" << Span{} << "a"
+        << "XY" << true << "YYY" << Positions{0, 3, 6} << "XY XY XY" << true;
     QTest::newRow("replace all, A B C: No, Yes, then A again, then C")
-        << "xa-xb-xc" << Span{} << "X" << "Y" << true << "NYNN" << Positions{0, 3, 0, 6} << "xa-Yb-xc" << true;
+        << "xa-xb-xc" << Span{} << "X"
+        << "Y" << true << "NYNN" << Positions{0, 3, 0, 6} << "xa-Yb-xc" << true;
     QTest::newRow("replace all, the replacement holds the search text")
-        << "a" << Span{} << "a" << "aa" << true << "YNN" << Positions{0, 0, 1} << "aa" << true;
-    QTest::newRow("replace all, empty search text") << "abc" << Span{} << "" << "X" << true << "" << Positions{}
-                                                    << "abc" << true;
+        << "a" << Span{} << "a"
+        << "aa" << true << "YNN" << Positions{0, 0, 1} << "aa" << true;
+    QTest::newRow("replace all, empty search text") << "abc" << Span{} << ""
+                                                    << "X" << true << "" << Positions{} << "abc" << true;
 }
 
 void TestTextSearch::replacePasses()

@@ -14,7 +14,8 @@ void TestVorzoError::errorBoxAppendsAFullStop_data()
 {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("japanese") << QStringLiteral("ファイル a は開けません") << QStringLiteral("ファイル a は開けません.");
+    QTest::newRow("japanese") << QStringLiteral("ファイル a は開けません")
+                              << QStringLiteral("ファイル a は開けません.");
     QTest::newRow("letter") << QStringLiteral("abc") << QStringLiteral("abc.");
     QTest::newRow("ends in full stop") << QStringLiteral("done.") << QStringLiteral("done.");
     QTest::newRow("ends in comma, sorts before") << QStringLiteral("x,") << QStringLiteral("x,");

@@ -187,7 +187,8 @@ Probes probesOf(const QImage &source, const QList<QPoint> &points)
 // nothing drawn below the rectangle on the left.
 Probes drawing(int width, int height)
 {
-    return {{QPoint(width / 4, height / 4), Red}, {QPoint(width * 7 / 8, height / 2), Green},
+    return {{QPoint(width / 4, height / 4), Red},
+            {QPoint(width * 7 / 8, height / 2), Green},
             {QPoint(width / 4, height * 3 / 4), Clear}};
 }
 
@@ -216,8 +217,8 @@ void TestPictureFile::loads_data()
     const QList<QPoint> corners = {{0, 0}, {319, 223}, {100, 70}};
     QTest::newRow("320 x 224 at 8 bits") << "tiles.bmp" << indexedFile << int(Kind::Bitmap) << QSize(320, 224)
                                          << probesOf(indexed, corners);
-    QTest::newRow("extension in capitals") << "TILES.BMP" << indexedFile << int(Kind::Bitmap) << QSize(320, 224)
-                                           << probesOf(indexed, corners);
+    QTest::newRow("extension in capitals")
+        << "TILES.BMP" << indexedFile << int(Kind::Bitmap) << QSize(320, 224) << probesOf(indexed, corners);
     const QByteArray truecolourFile = encoded(truecolour, "bmp");
     QCOMPARE(qFromLittleEndian<quint16>(truecolourFile.constData() + 28), 24);
     QTest::newRow("640 x 448 at 24 bits") << "large.bmp" << truecolourFile << int(Kind::Bitmap) << QSize(640, 448)
@@ -225,8 +226,8 @@ void TestPictureFile::loads_data()
     QTest::newRow("icon: the largest image, alpha kept")
         << "tiles.ico" << iconOf({filled(16, qRgb(0, 0, 255)), filled(48, qRgba(255, 0, 0, 128))}) << int(Kind::Icon)
         << QSize(48, 48) << Probes{{QPoint(20, 20), qPremultiply(qRgba(255, 0, 0, 128))}};
-    QTest::newRow("wmf with placeable header") << "tiles.wmf" << MetafileBytes::wmf(64, 48) << int(Kind::Metafile)
-                                               << QSize(64, 48) << drawing(64, 48);
+    QTest::newRow("wmf with placeable header")
+        << "tiles.wmf" << MetafileBytes::wmf(64, 48) << int(Kind::Metafile) << QSize(64, 48) << drawing(64, 48);
     QTest::newRow("wmf writing in a font of its own")
         << "text.wmf" << MetafileBytes::wmf(64, 48, true, MetafileBytes::wmfText(48)) << int(Kind::Metafile)
         << QSize(64, 48) << drawing(64, 48).mid(0, 2);
@@ -283,8 +284,8 @@ void TestPictureFile::refuses_data()
     }
     // libemf2svg would look the glyphs up through fontconfig and then shut
     // fontconfig down under the application.
-    QTest::newRow("emf text by glyph index") << "glyphs.emf" << MetafileBytes::emf(64, 48, MetafileBytes::emfText(48, 0x10))
-                                             << Metafile;
+    QTest::newRow("emf text by glyph index")
+        << "glyphs.emf" << MetafileBytes::emf(64, 48, MetafileBytes::emfText(48, 0x10)) << Metafile;
     QTest::newRow("emf bytes as a bitmap") << "broken.bmp" << emf << Bitmap;
     QTest::newRow("icon whose PNG declares 20,000 pixels") << "png.ico" << iconOfPngDeclaring(20000) << Icon;
     QTest::newRow("unknown extension") << "tiles.png" << bitmap
@@ -292,9 +293,10 @@ void TestPictureFile::refuses_data()
     QTest::newRow("extension as typed") << "tiles.Gif" << bitmap
                                         << QStringLiteral("拡張子 .Gif の画像形式は処理できません");
     QTest::newRow("no extension") << "tiles" << bitmap << QStringLiteral("拡張子 . の画像形式は処理できません");
-    QTest::newRow("dot only in a folder") << "pictures.bmp/tiles" << bitmap
-                                          << QStringLiteral("拡張子 . の画像形式は処理できません");
-    QTest::newRow("missing file") << "absent.bmp" << QByteArray("<missing>") << QStringLiteral("ファイル %1 は開けません");
+    QTest::newRow("dot only in a folder")
+        << "pictures.bmp/tiles" << bitmap << QStringLiteral("拡張子 . の画像形式は処理できません");
+    QTest::newRow("missing file") << "absent.bmp" << QByteArray("<missing>")
+                                  << QStringLiteral("ファイル %1 は開けません");
     QTest::newRow("a folder") << "folder.bmp" << QByteArray("<folder>") << QStringLiteral("ファイル %1 は開けません");
 }
 
@@ -327,7 +329,8 @@ void TestPictureFile::metafileRecordsAreBounded_data()
     using MetafileBytes::wmf;
     enum : quint16 { Polygon = 0x0324, DibStretchBlt = 0x0B41, SetDibToDevice = 0x0D33 };
     const std::initializer_list<quint16> stretch = {0x0020, 0x00CC, 1, 1, 0, 0, 48, 64, 0, 0}; // copy 1 x 1 over all
-    QTest::newRow("wmf: stretched bitmap") << wmf(64, 48, true, wmfRecordOf(DibStretchBlt, stretch, dib(1, 1, 1))) << true;
+    QTest::newRow("wmf: stretched bitmap")
+        << wmf(64, 48, true, wmfRecordOf(DibStretchBlt, stretch, dib(1, 1, 1))) << true;
     // libwmf reads a bitmap header in any such record: here from the last
     // word on, the rest taken for sizes of 4 GiB.
     QTest::newRow("wmf: stretched bitmap of 14 words, without its bitmap")
@@ -346,7 +349,8 @@ void TestPictureFile::metafileRecordsAreBounded_data()
     QTest::newRow("wmf: a record longer than the file") << past << false;
 
     auto emfHeader = [](int width, int height) { return dib(width, height, 0); };
-    QTest::newRow("emf: stretched bits") << MetafileBytes::emf(64, 48, emfStretchedBits(emfHeader(2, 2), QByteArray(16, '\x40')))
+    QTest::newRow("emf: stretched bits") << MetafileBytes::emf(
+        64, 48, emfStretchedBits(emfHeader(2, 2), QByteArray(16, '\x40')))
                                          << true;
     QTest::newRow("emf: stretched bits with rows missing")
         << MetafileBytes::emf(64, 48, emfStretchedBits(emfHeader(64, 64), QByteArray(16, '\x40'))) << false;

@@ -29,10 +29,15 @@ void TestWorkspace::applyEnvironmentStopsAtTheFailingStep_data()
     QTest::addColumn<QString>("error");
     QTest::addColumn<int>("stepsDone"); // 6 the picture, 7 the text colour, 8 the background
     const QString picture = QStringLiteral(VORZO_DIST_DIR "/zuzodovi.bmp");
-    QTest::newRow("every step") << picture << "clRed" << "$00FF0000" << "" << 8;
-    QTest::newRow("a picture that is not there")
-        << QStringLiteral("/nowhere/p.bmp") << "clRed" << "clBlue" << "ファイル /nowhere/p.bmp は開けません" << 5;
-    QTest::newRow("a background that is no colour") << picture << "clRed" << "black" << "'black' は整数ではありません" << 7;
+    QTest::newRow("every step") << picture << "clRed"
+                                << "$00FF0000"
+                                << "" << 8;
+    QTest::newRow("a picture that is not there") << QStringLiteral("/nowhere/p.bmp") << "clRed"
+                                                 << "clBlue"
+                                                 << "ファイル /nowhere/p.bmp は開けません" << 5;
+    QTest::newRow("a background that is no colour") << picture << "clRed"
+                                                    << "black"
+                                                    << "'black' は整数ではありません" << 7;
 }
 
 void TestWorkspace::applyEnvironmentStopsAtTheFailingStep()

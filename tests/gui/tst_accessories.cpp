@@ -4,9 +4,9 @@
 #include "accessories/ClockTab.h"
 #include "accessories/Emblem.h"
 #include "accessories/Help.h"
-#include "platform/LinkAddresses.h"
 #include "accessories/Vertion.h"
 #include "environment/Environ.h"
+#include "platform/LinkAddresses.h"
 
 #include <QAction>
 #include <QLabel>
@@ -51,12 +51,25 @@ void TestAccessories::linkShortcutsFromAnywhere_data()
     QTest::addColumn<QString>("address");
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("focus");
-    const struct { int key; const char *address; } links[] = {
-        {Qt::Key_F1, LinkAddresses::ToolAuthorPage}, {Qt::Key_F2, LinkAddresses::SiblingToolPage},
-        {Qt::Key_F3, LinkAddresses::GameAuthorPage}, {Qt::Key_F4, LinkAddresses::GameDownloadPage},
+    const struct
+    {
+        int key;
+        const char *address;
+    } links[] = {
+        {Qt::Key_F1, LinkAddresses::ToolAuthorPage},
+        {Qt::Key_F2, LinkAddresses::SiblingToolPage},
+        {Qt::Key_F3, LinkAddresses::GameAuthorPage},
+        {Qt::Key_F4, LinkAddresses::GameDownloadPage},
     };
-    const struct { int page; const char *focus; } places[] = {
-        {0, "list2"}, {1, "before"}, {2, "No3"}, {3, "Watch1"},
+    const struct
+    {
+        int page;
+        const char *focus;
+    } places[] = {
+        {0, "list2"},
+        {1, "before"},
+        {2, "No3"},
+        {3, "Watch1"},
     };
     for (const auto &link : links) {
         for (const auto &place : places) {
@@ -135,10 +148,8 @@ void TestAccessories::helpPages()
     WindowFixture f;
     auto *pages = helpForm()->findChild<QTabWidget *>(QStringLiteral("PageControl1"));
     const QList<QPair<QString, QString>> expected{
-        {"基本的な使い方", "1.概要"},
-        {"セーブ・オープン", "1.ぼるぞクリエイターが保存するファイル"},
-        {"詳細設定", "1.詳細設定とは"},
-        {"環境設定", "1.環境設定"},
+        {"基本的な使い方", "1.概要"},   {"セーブ・オープン", "1.ぼるぞクリエイターが保存するファイル"},
+        {"詳細設定", "1.詳細設定とは"}, {"環境設定", "1.環境設定"},
         {"オマケ機能", "1.時計"},
     };
     const char *memos[] = {"Memo1", "Memo2", "Memo4", "Memo5", "Memo3"};
@@ -268,9 +279,9 @@ void TestAccessories::dialogsOpenCentredEachTime()
 {
     QFETCH(QString, dialog);
     WindowFixture f;
-    QWidget *window = dialog == QLatin1String("pagesDlg()") ? static_cast<QWidget *>(pagesDlg())
+    QWidget *window = dialog == QLatin1String("pagesDlg()")   ? static_cast<QWidget *>(pagesDlg())
                       : dialog == QLatin1String("helpForm()") ? static_cast<QWidget *>(helpForm())
-                                                            : static_cast<QWidget *>(aboutBox());
+                                                              : static_cast<QWidget *>(aboutBox());
     const QPoint centre = window->screen()->availableGeometry().center();
     for (const QPoint movedTo : {QPoint(3, 5), QPoint(400, 300)}) {
         window->show();

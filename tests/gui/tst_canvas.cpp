@@ -85,9 +85,9 @@ void TestCanvas::squaresOutsideThePictureKeepTheBackground()
     QImage small(96, 64, QImage::Format_RGB32);
     small.fill(qRgb(10, 20, 30));
     StageMap map;
-    map.set(0, 0, 5);    // square (160, 0): wholly outside
-    map.set(1, 0, 200);  // a code only a file brings: far below
-    map.set(2, 0, 12);   // square (64, 32): inside
+    map.set(0, 0, 5);   // square (160, 0): wholly outside
+    map.set(1, 0, 200); // a code only a file brings: far below
+    map.set(2, 0, 12);  // square (64, 32): inside
     QImage picture = canvas();
     RedrawCanvas(picture, map, ViewOrigin(), PatternImage(small, PatternImage::Kind::Bitmap).tiles());
     QCOMPARE(picture.pixel(10, 10), qRgb(0, 255, 255));
@@ -144,7 +144,9 @@ void TestCanvas::theWholeStageIsDrawnAsTheCanvasDrawsItsView()
                 // The view has no line on its own first column and row; the
                 // stage has one there unless it is the stage's first.
                 const bool viewLine = (x % 32 == 0 && x > 0) || (y % 32 == 0 && y > 0);
-                const bool stageLine = grid && ((x % 32 == 0 && origin.column + x > 0) || (y % 32 == 0 && origin.row + y > 0));
+                const bool stageLine = grid
+                                       && ((x % 32 == 0 && origin.column + x > 0)
+                                           || (y % 32 == 0 && origin.row + y > 0));
                 if (viewLine == stageLine)
                     QCOMPARE(part.pixel(x, y), view.pixel(x, y));
                 else if (stageLine)
@@ -190,11 +192,11 @@ void TestCanvas::suppliedFileIsTheBuiltInPicture()
     auto u32 = [&](int at) { return quint32(u16(at) | quint32(u16(at + 2)) << 16); };
     QCOMPARE(bytes.left(2), QByteArray("BM"));
     QCOMPARE(u32(2), quint32(bytes.size()));
-    QCOMPARE(u32(10), 1078u);       // headers and a 256-entry palette
+    QCOMPARE(u32(10), 1078u); // headers and a 256-entry palette
     QCOMPARE(u32(18), 320u);
-    QCOMPARE(int(u32(22)), 224);    // positive: bottom-up
-    QCOMPARE(u16(28), quint16(8));  // bits per pixel
-    QCOMPARE(u32(30), 0u);          // uncompressed
+    QCOMPARE(int(u32(22)), 224);   // positive: bottom-up
+    QCOMPARE(u16(28), quint16(8)); // bits per pixel
+    QCOMPARE(u32(30), 0u);         // uncompressed
     QCOMPARE(u32(38), 3780u);
     QCOMPARE(u32(42), 3780u);
     QCOMPARE(bytes.size(), 1078 + 320 * 224);

@@ -143,8 +143,8 @@ void TestEditor::closeChack_data()
     QTest::newRow("unchanged: no question") << "" << Answers{} << "" << true << none << "";
     QTest::newRow("キャンセル keeps running") << "abc" << Answers{WarningButton::Cancel} << "" << false << none << "";
     QTest::newRow("いいえ ends") << "abc" << Answers{WarningButton::No} << "" << true << none << "";
-    QTest::newRow("はい, save dialog cancelled: ends") << "abc" << Answers{WarningButton::Yes} << "<キャンセル>" << true
-                                                       << none << "";
+    QTest::newRow("はい, save dialog cancelled: ends")
+        << "abc" << Answers{WarningButton::Yes} << "<キャンセル>" << true << none << "";
     QTest::newRow("はい, saved: ends") << "abc" << Answers{WarningButton::Yes} << "a.htm" << true
                                        << QByteArray("abc\r\n") << "";
     QTest::newRow("はい, the folder is gone: keeps running")
@@ -200,12 +200,13 @@ void TestEditor::openKeepsOrRefuses_data()
     QTest::newRow("CR LF, CR and LF") << QByteArray("a\r\nb\rc\nd") << "a\nb\nc\nd"
                                       << QByteArray("a\r\nb\r\nc\r\nd\r\n");
     QTest::newRow("Shift-JIS comes back byte for byte") << japanese << "ぼるぞ～①\n\tＡＢＣ\n" << japanese;
-    QTest::newRow("a 40,000-character line") << QByteArray(40000, 'x') + "\r\n" << QString(40000, 'x') + "\n"
+    QTest::newRow("a 40,000-character line") << QByteArray(40000, 'x') + "\r\n"
+                                             << QString(40000, 'x') + "\n"
                                              << QByteArray(40000, 'x') + "\r\n";
     const QByteArray utf8 = QString("<p>ステージ</p>\r\n").toUtf8();
     QTest::newRow("a UTF-8 page keeps its bytes") << utf8 << TextLines::toEditText(utf8) << utf8;
-    QTest::newRow("a lead byte at the end") << QByteArray("abc\x82") << TextLines::toEditText("abc\x82")
-                                            << QByteArray("abc\x82\r\n");
+    QTest::newRow("a lead byte at the end")
+        << QByteArray("abc\x82") << TextLines::toEditText("abc\x82") << QByteArray("abc\x82\r\n");
     QTest::newRow("a missing file") << QByteArray("<missing>") << "ファイル %1 は開けません." << QByteArray();
     QTest::newRow("a folder") << QByteArray("<folder>") << "ファイル %1 は開けません." << QByteArray();
 }

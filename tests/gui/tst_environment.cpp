@@ -1,8 +1,8 @@
 // The environment: read at the first show, applied in order, browsed,
 // stored by OK and applied again.
 
-#include "WindowFixture.h"
 #include "TestFiles.h"
+#include "WindowFixture.h"
 
 #include "accessories/VorzoEdit.h"
 #include "environment/Environ.h"
@@ -56,10 +56,12 @@ void TestEnvironment::aFailingStepStopsTheLaterOnes_data()
     QTest::addColumn<QString>("error");
     QTest::addColumn<bool>("pictureLoaded");
     QTest::addColumn<QColor>("text");
-    QTest::newRow("a deleted picture") << QByteArray("Image=gone.bmp\r\nSaveOpen=/s/\r\n[TextEditor]\r\nFore=clRed\r\nBack=clBlue\r\n")
+    QTest::newRow("a deleted picture") << QByteArray(
+        "Image=gone.bmp\r\nSaveOpen=/s/\r\n[TextEditor]\r\nFore=clRed\r\nBack=clBlue\r\n")
                                        << "ファイル gone.bmp は開けません." << false << QColor(Qt::white);
-    QTest::newRow("a text colour that is no colour") << QByteArray("SaveOpen=/s/\r\n[TextEditor]\r\nFore=bogus\r\nBack=clBlue\r\n")
-                                                     << "'bogus' は整数ではありません." << true << QColor(Qt::white);
+    QTest::newRow("a text colour that is no colour")
+        << QByteArray("SaveOpen=/s/\r\n[TextEditor]\r\nFore=bogus\r\nBack=clBlue\r\n")
+        << "'bogus' は整数ではありません." << true << QColor(Qt::white);
     QTest::newRow("a bad background after a good text colour")
         << QByteArray("SaveOpen=/s/\r\n[TextEditor]\r\nFore=clRed\r\nBack=black\r\n") << "'black' は整数ではありません."
         << true << QColor(Qt::red);
@@ -96,9 +98,7 @@ void TestEnvironment::browseCancelThenOk()
 
     // Browse, then キャンセル: the field keeps the choice, the file does not.
     f.dialogs.pickFolder(stages.path());
-    f.whenModalOpens([](QWidget *dialog) {
-        dialog->findChild<QPushButton *>(QStringLiteral("Button1"))->click();
-    });
+    f.whenModalOpens([](QWidget *dialog) { dialog->findChild<QPushButton *>(QStringLiteral("Button1"))->click(); });
     f.action("F1")->trigger();
     QCOMPARE(field("set1_1"), stages.path() + QDir::separator());
     QCOMPARE(TestFiles::contents(ini), toroku);
@@ -121,7 +121,8 @@ void TestEnvironment::browseCancelThenOk()
              "[Directory]\r\nSaveOpen=" + QFile::encodeName(stages.path() + QDir::separator())
                  + "\r\nImage=zuzodovi.bmp\r\n[TextEditor]\r\nFore=$00FF8040\r\nBack=$000000\r\n");
     // Applied at once.
-    QCOMPARE(mainWindow()->stageCommands().MainOpen.fileName, stages.path() + QDir::separator() + QStringLiteral("*.kwt"));
+    QCOMPARE(mainWindow()->stageCommands().MainOpen.fileName,
+             stages.path() + QDir::separator() + QStringLiteral("*.kwt"));
     QCOMPARE(textColour(), QColor(64, 128, 255));
     QVERIFY(f.dialogs.texts(Kind::Error).isEmpty());
 }

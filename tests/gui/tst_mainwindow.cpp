@@ -19,12 +19,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -62,21 +62,22 @@ private slots:
     void clipboardDataWithoutFormatsPastesNothing();
 
 private:
-    static QString shownText(const char *box)
-    {
-        return WindowFixture::control<QPlainTextEdit>(box)->toPlainText();
-    }
+    static QString shownText(const char *box) { return WindowFixture::control<QPlainTextEdit>(box)->toPlainText(); }
 };
 
-static const QString CloseQuestion = QStringLiteral("保存されていないデータはすべて失われます。\r\nよろしいですか。\r\n");
+static const QString CloseQuestion = QStringLiteral(
+    "保存されていないデータはすべて失われます。\r\nよろしいですか。\r\n");
 
 void TestMainWindow::startUpState()
 {
     WindowFixture f;
     const QList<QPair<QWidget *, QString>> windows{
-        {mainWindow(), QStringLiteral("ぼるぞクリエイター")},     {editForm(), QStringLiteral("テキストエディタ")},
-        {imageWindow(), QStringLiteral("画像")},                   {settingForm(), QStringLiteral("詳細設定")},
-        {pagesDlg(), QStringLiteral("環境設定")},              {aboutBox(), QStringLiteral("バージョン情報")},
+        {mainWindow(), QStringLiteral("ぼるぞクリエイター")},
+        {editForm(), QStringLiteral("テキストエディタ")},
+        {imageWindow(), QStringLiteral("画像")},
+        {settingForm(), QStringLiteral("詳細設定")},
+        {pagesDlg(), QStringLiteral("環境設定")},
+        {aboutBox(), QStringLiteral("バージョン情報")},
         {helpForm(), QStringLiteral("ぼるぞクリエイター  ヘルプ")},
     };
     for (const auto &[window, caption] : windows) {
@@ -132,18 +133,30 @@ void TestMainWindow::everyShortcutReachesItsEntry_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("entry");
-    QTest::newRow("F1") << "F1" << "use1";
-    QTest::newRow("F2 outside the lists") << "F2" << "use2";
-    QTest::newRow("F3") << "F3" << "use3";
-    QTest::newRow("F4") << "F4" << "use4";
-    QTest::newRow("F5") << "F5" << "use5";
-    QTest::newRow("F7") << "F7" << "N2";
-    QTest::newRow("F9") << "F9" << "T3";
-    QTest::newRow("F10") << "F10" << "N13";
-    QTest::newRow("Ctrl+F1") << "Ctrl+F1" << "N10";
-    QTest::newRow("Ctrl+F2") << "Ctrl+F2" << "SP1";
-    QTest::newRow("Ctrl+F3") << "Ctrl+F3" << "N12";
-    QTest::newRow("Ctrl+F4") << "Ctrl+F4" << "N14";
+    QTest::newRow("F1") << "F1"
+                        << "use1";
+    QTest::newRow("F2 outside the lists") << "F2"
+                                          << "use2";
+    QTest::newRow("F3") << "F3"
+                        << "use3";
+    QTest::newRow("F4") << "F4"
+                        << "use4";
+    QTest::newRow("F5") << "F5"
+                        << "use5";
+    QTest::newRow("F7") << "F7"
+                        << "N2";
+    QTest::newRow("F9") << "F9"
+                        << "T3";
+    QTest::newRow("F10") << "F10"
+                         << "N13";
+    QTest::newRow("Ctrl+F1") << "Ctrl+F1"
+                             << "N10";
+    QTest::newRow("Ctrl+F2") << "Ctrl+F2"
+                             << "SP1";
+    QTest::newRow("Ctrl+F3") << "Ctrl+F3"
+                             << "N12";
+    QTest::newRow("Ctrl+F4") << "Ctrl+F4"
+                             << "N14";
 }
 
 void TestMainWindow::everyShortcutReachesItsEntry()
@@ -298,14 +311,22 @@ void TestMainWindow::windowOpeners_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("page");
-    QTest::newRow("詳細設定画面を開く (F10)") << "N13" << "詳細設定" << -1;
-    QTest::newRow("palette menu's 詳細設定画面を開く") << "PopO1" << "環境設定" << -1;
-    QTest::newRow("設定画面を開く") << "O1" << "環境設定" << -1;
-    QTest::newRow("フォルダ・ファイル") << "F1" << "環境設定" << 0;
-    QTest::newRow("テキストエディタ page") << "T2" << "環境設定" << 1;
-    QTest::newRow("使う画像を変更") << "N9" << "画像" << -1;
-    QTest::newRow("ヘルプ") << "Help2" << "ぼるぞクリエイター  ヘルプ" << -1;
-    QTest::newRow("バージョン情報") << "About1" << "バージョン情報" << -1;
+    QTest::newRow("詳細設定画面を開く (F10)") << "N13"
+                                              << "詳細設定" << -1;
+    QTest::newRow("palette menu's 詳細設定画面を開く") << "PopO1"
+                                                       << "環境設定" << -1;
+    QTest::newRow("設定画面を開く") << "O1"
+                                    << "環境設定" << -1;
+    QTest::newRow("フォルダ・ファイル") << "F1"
+                                        << "環境設定" << 0;
+    QTest::newRow("テキストエディタ page") << "T2"
+                                           << "環境設定" << 1;
+    QTest::newRow("使う画像を変更") << "N9"
+                                    << "画像" << -1;
+    QTest::newRow("ヘルプ") << "Help2"
+                            << "ぼるぞクリエイター  ヘルプ" << -1;
+    QTest::newRow("バージョン情報") << "About1"
+                                    << "バージョン情報" << -1;
 }
 
 void TestMainWindow::windowOpeners()
@@ -402,7 +423,8 @@ void TestMainWindow::f7BuildsThePage()
     QCOMPARE(TextLines::fromEditText(shownText("mapping")), map);
     QCOMPARE(TextLines::fromEditText(shownText("setting")), settings);
     QVERIFY(page.contains("\r\n\r\n<PARAM NAME=\"map0-0\"  VALUE=\""));
-    QVERIFY(page.contains("<PARAM NAME=\"map2-29\" VALUE=\"" + QByteArray(60, '.') + "\">\r\n<PARAM NAME=\"time_max\" VALUE=\"0\">"));
+    QVERIFY(page.contains("<PARAM NAME=\"map2-29\" VALUE=\"" + QByteArray(60, '.')
+                          + "\">\r\n<PARAM NAME=\"time_max\" VALUE=\"0\">"));
     QVERIFY(page.contains("<PARAM NAME=\"game_speed\" VALUE=\"70\">\r\n\r\n</APPLET>"));
     QVERIFY(page.contains("<PARAM NAME=\"map1-0\"  VALUE=\"k"));
 
@@ -437,7 +459,8 @@ void TestMainWindow::f7JoinsTemplatesAsTheyStand()
     f.control<QPlainTextEdit>("before")->setPlainText(before);
     f.control<QPlainTextEdit>("after")->setPlainText(after);
     f.press(Qt::Key_F7);
-    QCOMPARE(mainWindow()->stage().finishedPage(), head + MakeMapHTML(StageMap()) + MakeSettingsHTML(defaultSettings()) + tail);
+    QCOMPARE(mainWindow()->stage().finishedPage(),
+             head + MakeMapHTML(StageMap()) + MakeSettingsHTML(defaultSettings()) + tail);
 }
 
 void TestMainWindow::f7RefusesATemplateTheCodePageCannotHold()

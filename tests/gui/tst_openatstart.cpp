@@ -33,18 +33,28 @@ void TestOpenAtStart::opensAsTheOpenDialog_data()
     QTest::addColumn<QString>("opened");   // the project; empty: none
     QTest::addColumn<QString>("error");    // %1 the folder the name was given in
     QTest::newRow("a relative name") << QStringList{"VorzoDazorad", "stages/castle.kwt"} << true
-                                     << "%1/stages/castle.kwt" << "%1/stages/castle" << "";
+                                     << "%1/stages/castle.kwt"
+                                     << "%1/stages/castle"
+                                     << "";
     QTest::newRow("a full name, further arguments ignored")
         << QStringList{"VorzoDazorad", "%1/stages/castle.kwt", "other.kwt"} << true << "%1/stages/castle.kwt"
-        << "%1/stages/castle" << "";
+        << "%1/stages/castle"
+        << "";
     QTest::newRow("a name after --") << QStringList{"VorzoDazorad", "--", "stages/castle.kwt"} << true
-                                     << "%1/stages/castle.kwt" << "%1/stages/castle" << "";
-    QTest::newRow("no argument") << QStringList{"VorzoDazorad"} << true << "" << "" << "";
+                                     << "%1/stages/castle.kwt"
+                                     << "%1/stages/castle"
+                                     << "";
+    QTest::newRow("no argument") << QStringList{"VorzoDazorad"} << true << ""
+                                 << ""
+                                 << "";
     QTest::newRow("a missing map file") << QStringList{"VorzoDazorad", "stages/none.kwt"} << true
-                                        << "%1/stages/none.kwt" << "" << "ファイル %1/stages/none.kwt は開けません.";
-    QTest::newRow("no settings file beside it") << QStringList{"VorzoDazorad", "stages/castle.kwt"} << false
-                                                << "%1/stages/castle.kwt" << ""
-                                                << "ファイル %1/stages/castle.kwp は開けません.";
+                                        << "%1/stages/none.kwt"
+                                        << ""
+                                        << "ファイル %1/stages/none.kwt は開けません.";
+    QTest::newRow("no settings file beside it")
+        << QStringList{"VorzoDazorad", "stages/castle.kwt"} << false << "%1/stages/castle.kwt"
+        << ""
+        << "ファイル %1/stages/castle.kwp は開けません.";
 }
 
 void TestOpenAtStart::opensAsTheOpenDialog()
@@ -85,7 +95,8 @@ void TestOpenAtStart::opensAsTheOpenDialog()
         QCOMPARE(mainWindow()->mapView().origin(), (ViewOrigin{50, 10}));
     }
     // The Open dialog proposes the name given, as it would after choosing it.
-    QCOMPARE(mainWindow()->stageCommands().MainOpen.fileName, proposed.isEmpty() ? proposedBefore : proposed.arg(folder));
+    QCOMPARE(mainWindow()->stageCommands().MainOpen.fileName,
+             proposed.isEmpty() ? proposedBefore : proposed.arg(folder));
     QVERIFY(f.dialogs.fileDialogs.isEmpty());
 }
 
@@ -95,10 +106,14 @@ void TestOpenAtStart::optionsAnswerWithoutAWindow_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
-    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: VorzoDazorad [STAGE.kwt]" << "";
-    QTest::newRow("--version after a stage") << QStringList{"a.kwt", "--version"} << 0 << "VorzoDazorad 1.0\n" << "";
-    QTest::newRow("an unknown option") << QStringList{"-x"} << 2 << "" << "unknown option -x";
-    QTest::newRow("an unknown long option") << QStringList{"--helpme", "a.kwt"} << 2 << "" << "Usage:";
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: VorzoDazorad [STAGE.kwt]"
+                            << "";
+    QTest::newRow("--version after a stage") << QStringList{"a.kwt", "--version"} << 0 << "VorzoDazorad 1.0\n"
+                                             << "";
+    QTest::newRow("an unknown option") << QStringList{"-x"} << 2 << ""
+                                       << "unknown option -x";
+    QTest::newRow("an unknown long option") << QStringList{"--helpme", "a.kwt"} << 2 << ""
+                                            << "Usage:";
 }
 
 void TestOpenAtStart::optionsAnswerWithoutAWindow()
@@ -110,7 +125,8 @@ void TestOpenAtStart::optionsAnswerWithoutAWindow()
     QFETCH(QString, err);
     QProcess editor;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), status == 0 ? QStringLiteral("xcb") : QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                       status == 0 ? QStringLiteral("xcb") : QStringLiteral("offscreen"));
     environment.remove(QStringLiteral("DISPLAY"));
     editor.setProcessEnvironment(environment);
     editor.start(QStringLiteral(VORZO_DIST_DIR "/VorzoDazorad"), arguments);

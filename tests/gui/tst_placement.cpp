@@ -1,5 +1,5 @@
-#include "WindowFixture.h"
 #include "TestFiles.h"
+#include "WindowFixture.h"
 
 #include "environment/VorzoImage.h"
 #include "stage/MapCanvas.h"
@@ -121,7 +121,8 @@ void TestPlacement::clickPlacesInTheViewedCell()
     QCOMPARE(mainWindow()->stage().map(), expected);
     // The tile shows: its square's top-left pixel, away from the grid lines.
     const QPoint drawn(pixel.x() / 32 * 32 + 16, pixel.y() / 32 * 32 + 16);
-    QCOMPARE(canvas()->picture().pixel(drawn), workspace().pattern().pattern().image().pixel(QPoint(192, 96) + QPoint(16, 16)));
+    QCOMPARE(canvas()->picture().pixel(drawn),
+             workspace().pattern().pattern().image().pixel(QPoint(192, 96) + QPoint(16, 16)));
 }
 
 void TestPlacement::leftDragPlacesWhereEventsLand()
@@ -206,14 +207,30 @@ void TestPlacement::bulkEdits_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("cells"); // "all", "column N", "row N"
-    QTest::newRow("fill all") << "N20" << "" << "all";
-    QTest::newRow("fill all, palette menu") << "PopN20" << "" << "all";
-    QTest::newRow("bottom row") << "Y291" << "" << "row 29";
-    QTest::newRow("bottom row, palette menu") << "PopY291" << "" << "row 29";
-    QTest::newRow("column 179") << "X11" << "179" << "column 179";
-    QTest::newRow("column with blanks and sign") << "PopX11" << " +5 " << "column 5";
-    QTest::newRow("row 29 as the bottom row") << "Y11" << "29" << "row 29";
-    QTest::newRow("row 0, palette menu") << "PopY11" << "0" << "row 0";
+    QTest::newRow("fill all") << "N20"
+                              << ""
+                              << "all";
+    QTest::newRow("fill all, palette menu") << "PopN20"
+                                            << ""
+                                            << "all";
+    QTest::newRow("bottom row") << "Y291"
+                                << ""
+                                << "row 29";
+    QTest::newRow("bottom row, palette menu") << "PopY291"
+                                              << ""
+                                              << "row 29";
+    QTest::newRow("column 179") << "X11"
+                                << "179"
+                                << "column 179";
+    QTest::newRow("column with blanks and sign") << "PopX11"
+                                                 << " +5 "
+                                                 << "column 5";
+    QTest::newRow("row 29 as the bottom row") << "Y11"
+                                              << "29"
+                                              << "row 29";
+    QTest::newRow("row 0, palette menu") << "PopY11"
+                                         << "0"
+                                         << "row 0";
 }
 
 void TestPlacement::bulkEdits()

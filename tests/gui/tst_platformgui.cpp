@@ -3,24 +3,24 @@
 
 #include "desktop/Desktop.h"
 #include "desktop/DesktopShell.h"
-#include "platform/Guarded.h"
 #include "desktop/HintFilter.h"
 #include "desktop/QtDialogs.h"
+#include "platform/Guarded.h"
 #include "platform/Shell.h"
 #include "platform/VorzoError.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QTemporaryDir>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -95,8 +95,8 @@ void TestPlatformGui::warningBoxButtons()
             captions << b->text();
         QTest::keyClick(box, Qt::Key(key));
     });
-    const WarningButton chosen =
-        real.warning(QStringLiteral("本当にいいですか。"), {WarningButton::Yes, WarningButton::No, WarningButton::Cancel});
+    const WarningButton chosen = real.warning(QStringLiteral("本当にいいですか。"),
+                                              {WarningButton::Yes, WarningButton::No, WarningButton::Cancel});
     QCOMPARE(int(chosen), answer);
     QCOMPARE(title, QStringLiteral("警告"));
     QCOMPARE(icon, QMessageBox::Warning);
@@ -106,7 +106,13 @@ void TestPlatformGui::warningBoxButtons()
 void TestPlatformGui::errorAndPlainBoxes()
 {
     QtDialogs real;
-    struct Seen { QString title; QMessageBox::Icon icon; QString text; int buttons; };
+    struct Seen
+    {
+        QString title;
+        QMessageBox::Icon icon;
+        QString text;
+        int buttons;
+    };
     QList<Seen> seen;
     auto inspectNextBox = [&] {
         QTimer::singleShot(50, [&] {
@@ -241,8 +247,12 @@ void TestPlatformGui::pictureDialogPreviewsTheFileSelectedAtOpen()
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(Qt::red);
     QVERIFY(picture.save(dir.filePath(QStringLiteral("zuzodovi.bmp"))));
-    const FileDialog dialog{FileDialog::Kind::Open, QStringLiteral("画像の選択"), QStringLiteral("ビットマップ (*.bmp)"),
-                            {}, dir.filePath(QStringLiteral("zuzodovi.bmp")), true};
+    const FileDialog dialog{FileDialog::Kind::Open,
+                            QStringLiteral("画像の選択"),
+                            QStringLiteral("ビットマップ (*.bmp)"),
+                            {},
+                            dir.filePath(QStringLiteral("zuzodovi.bmp")),
+                            true};
     QSize shown;
     QTimer::singleShot(50, [&] {
         auto *box = QApplication::activeModalWidget();

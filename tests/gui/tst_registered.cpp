@@ -31,7 +31,10 @@ private slots:
     void saveToAReadOnlyFile();
 
 private:
-    static QString box(int k) { return WindowFixture::control<QLineEdit>(qPrintable(QStringLiteral("No%1").arg(k)))->text(); }
+    static QString box(int k)
+    {
+        return WindowFixture::control<QLineEdit>(qPrintable(QStringLiteral("No%1").arg(k)))->text();
+    }
     static void putIni(const WindowFixture &f, const QByteArray &bytes)
     {
         QFile file(f.programFolder() + QStringLiteral("dazorad.ini"));
@@ -88,13 +91,20 @@ void TestRegistered::registerAndRecall_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("radio");
-    QTest::newRow("A  自分") << "list1" << 0 << "0" << "sel1";
-    QTest::newRow("Z  センクウザ") << "list1" << 25 << "25" << "sel1";
-    QTest::newRow("a  レンガ") << "list2" << 0 << "26" << "sel2";
-    QTest::newRow("z  すべる床") << "list2" << 25 << "51" << "sel2";
-    QTest::newRow("1  雲の左側") << "list3" << 0 << "52" << "sel3";
-    QTest::newRow("/  一言メッセージ４") << "list3" << 12 << "64" << "sel3";
-    QTest::newRow(".  空白") << "list3" << 13 << "99" << "sel3";
+    QTest::newRow("A  自分") << "list1" << 0 << "0"
+                             << "sel1";
+    QTest::newRow("Z  センクウザ") << "list1" << 25 << "25"
+                                   << "sel1";
+    QTest::newRow("a  レンガ") << "list2" << 0 << "26"
+                               << "sel2";
+    QTest::newRow("z  すべる床") << "list2" << 25 << "51"
+                                 << "sel2";
+    QTest::newRow("1  雲の左側") << "list3" << 0 << "52"
+                                 << "sel3";
+    QTest::newRow("/  一言メッセージ４") << "list3" << 12 << "64"
+                                         << "sel3";
+    QTest::newRow(".  空白") << "list3" << 13 << "99"
+                             << "sel3";
 }
 
 void TestRegistered::registerAndRecall()
@@ -179,7 +189,8 @@ void TestRegistered::saveWritesTheFive()
     f.control<QPushButton>("Save")->click();
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(),
-             QByteArray("[Directory]\r\nImage=mine.bmp\r\n\r\n[Toroku]\r\nNo1=3\r\nNo2=99\r\nNo3=51\r\nNo4=99\r\nNo5=99\r\n"));
+             QByteArray(
+                 "[Directory]\r\nImage=mine.bmp\r\n\r\n[Toroku]\r\nNo1=3\r\nNo2=99\r\nNo3=51\r\nNo4=99\r\nNo5=99\r\n"));
 }
 
 void TestRegistered::saveToAReadOnlyFile()

@@ -168,8 +168,7 @@ void TestSettingsWindow::aRowWithoutHelpCannotBeSelected()
     clickRow(1);
     QCOMPARE(status(), QStringLiteral("二行目"));
     clickRow(2);
-    QCOMPARE(f.dialogs.texts(Kind::Error),
-             QStringList{QStringLiteral("リストのインデックスが範囲を超えています (2)")});
+    QCOMPARE(f.dialogs.texts(Kind::Error), QStringList{QStringLiteral("リストのインデックスが範囲を超えています (2)")});
     QCOMPARE(grid()->currentIndex().row(), 1);
     QCOMPARE(grid()->selectionModel()->selectedIndexes().value(0).row(), 1);
     QCOMPARE(status(), QStringLiteral("二行目"));
@@ -197,8 +196,8 @@ void TestSettingsWindow::typedValueReachesThePage()
 
     QApplication::setActiveWindow(mainWindow());
     f.press(Qt::Key_F7);
-    QVERIFY(mainWindow()->stage().finishedPage().contains(
-        "<PARAM NAME=\"moji_score\" VALUE=\"" + ShiftJis::encode(QStringLiteral("とくてん")) + "\">\r\n"));
+    QVERIFY(mainWindow()->stage().finishedPage().contains("<PARAM NAME=\"moji_score\" VALUE=\""
+                                                          + ShiftJis::encode(QStringLiteral("とくてん")) + "\">\r\n"));
 }
 
 void TestSettingsWindow::unencodableValueIsRefused_data()

@@ -44,18 +44,18 @@ inline QByteArray wmf(int width, int height, bool placeable = true, const QByteA
 {
     const qint16 w = qint16(width), h = qint16(height);
     QByteArray records;
-    records += wmfRecord(0x020B, {0, 0});                                   // window origin
-    records += wmfRecord(0x020C, {h, w});                                   // window extent
-    records += wmfRecord(0x02FA, {5, 0, 0, 0, 0});                          // null pen
+    records += wmfRecord(0x020B, {0, 0});          // window origin
+    records += wmfRecord(0x020C, {h, w});          // window extent
+    records += wmfRecord(0x02FA, {5, 0, 0, 0, 0}); // null pen
     records += wmfRecord(0x012D, {0});
-    records += wmfRecord(0x02FC, {0, 0x00FF, 0, 0});                        // red brush
+    records += wmfRecord(0x02FC, {0, 0x00FF, 0, 0}); // red brush
     records += wmfRecord(0x012D, {1});
-    records += wmfRecord(0x041B, {qint16(h / 2), qint16(w / 2), 0, 0});     // rectangle
-    records += wmfRecord(0x02FC, {0, qint16(0xFF00), 0, 0});                // green brush
+    records += wmfRecord(0x041B, {qint16(h / 2), qint16(w / 2), 0, 0}); // rectangle
+    records += wmfRecord(0x02FC, {0, qint16(0xFF00), 0, 0});            // green brush
     records += wmfRecord(0x012D, {2});
-    records += wmfRecord(0x0324, {3, qint16(w / 2), 0, w, 0, w, h});        // triangle
+    records += wmfRecord(0x0324, {3, qint16(w / 2), 0, w, 0, w, h}); // triangle
     records += more;
-    records += wmfRecord(0x0000, {});                                       // end
+    records += wmfRecord(0x0000, {}); // end
     quint32 largest = 0;
     for (qsizetype at = 0; at < records.size(); at += 2 * qFromLittleEndian<quint32>(records.constData() + at))
         largest = qMax(largest, qFromLittleEndian<quint32>(records.constData() + at));
@@ -108,7 +108,7 @@ inline QByteArray emfText(int height, quint32 options = 0)
     Writer text;
     text.i32(0).i32(height - 12).i32(16).i32(height).u32(1).u32(0).u32(0); // bounds, mode, scales
     text.i32(0).i32(height - 12).u32(2).u32(76).u32(options).i32(0).i32(0).i32(0).i32(0).u32(80);
-    text.u16('H').u16('i').u32(8).u32(8);                                      // string, advances
+    text.u16('H').u16('i').u32(8).u32(8); // string, advances
     return emfRecord(84, text.bytes);
 }
 
@@ -123,26 +123,26 @@ inline QByteArray emf(int width, int height, const QByteArray &more = {})
         return w.bytes;
     };
     QByteArray records;
-    records += emfRecord(37, fields({qint32(0x80000008)}));                  // null pen
-    records += emfRecord(39, fields({1, 0, 0x0000FF, 0}));                   // red brush
+    records += emfRecord(37, fields({qint32(0x80000008)})); // null pen
+    records += emfRecord(39, fields({1, 0, 0x0000FF, 0}));  // red brush
     records += emfRecord(37, fields({1}));
-    records += emfRecord(43, fields({0, 0, width / 2, height / 2}));         // rectangle
-    records += emfRecord(39, fields({2, 0, 0x00FF00, 0}));                   // green brush
+    records += emfRecord(43, fields({0, 0, width / 2, height / 2})); // rectangle
+    records += emfRecord(39, fields({2, 0, 0x00FF00, 0}));           // green brush
     records += emfRecord(37, fields({2}));
     Writer triangle;
     triangle.i32(width / 2).i32(0).i32(width).i32(height).u32(3);
     triangle.i16(qint16(width / 2)).i16(0).i16(qint16(width)).i16(0).i16(qint16(width)).i16(qint16(height));
-    records += emfRecord(86, triangle.bytes);                                // 16-bit polygon
+    records += emfRecord(86, triangle.bytes); // 16-bit polygon
     records += more;
-    records += emfRecord(14, fields({0, 16, 20}));                           // end
+    records += emfRecord(14, fields({0, 16, 20})); // end
     const int headerSize = 108;
     Writer head;
     head.u32(1).u32(headerSize);
-    head.i32(0).i32(0).i32(width).i32(height);                               // bounds
-    head.i32(0).i32(0).i32(width * 2540 / 96).i32(height * 2540 / 96);       // frame, 0.01 mm
+    head.i32(0).i32(0).i32(width).i32(height);                         // bounds
+    head.i32(0).i32(0).i32(width * 2540 / 96).i32(height * 2540 / 96); // frame, 0.01 mm
     head.u32(0x464D4520).u32(0x10000).u32(quint32(headerSize + records.size())).u32(9);
     head.u16(3).u16(0).u32(0).u32(0).u32(0);
-    head.i32(960).i32(960).i32(254).i32(254);                                // device, millimetres
+    head.i32(960).i32(960).i32(254).i32(254); // device, millimetres
     head.u32(0).u32(0).u32(0).i32(254000).i32(254000);
     return head.bytes + records;
 }

@@ -7,7 +7,8 @@ ScriptedDialogs::~ScriptedDialogs()
     setDialogs(m_previous);
     const qsizetype left = m_answers.size() + m_inputs.size() + m_files.size() + m_colours.size() + m_folders.size();
     if (left > 0 && !QTest::currentTestFailed())
-        QTest::qFail(qPrintable(QStringLiteral("%1 queued answers were never asked for").arg(left)), __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("%1 queued answers were never asked for").arg(left)), __FILE__,
+                     __LINE__);
 }
 
 void ScriptedDialogs::unanswered(const char *what, const QString &text)

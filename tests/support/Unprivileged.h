@@ -7,8 +7,8 @@
 #include <QString>
 
 #include <functional>
-#include <optional>
 #include <grp.h>
+#include <optional>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>

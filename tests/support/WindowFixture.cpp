@@ -5,8 +5,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QListWidget>
 #include <QDir>
+#include <QListWidget>
 #include <QTest>
 #include <QTimer>
 

@@ -74,17 +74,40 @@ private:
 #include "settings/Setting.h"
 
 // The running fixture's workspace and windows.
-inline Workspace &workspace() { return WindowFixture::current().workspace(); }
-inline TVorzo *mainWindow() { return &WindowFixture::current().windows().main(); }
-inline TEditForm *editForm() { return &WindowFixture::current().windows().editor(); }
-inline Timgform *imageWindow() { return &WindowFixture::current().windows().image(); }
-inline TSettingForm *settingForm() { return &WindowFixture::current().windows().settings(); }
-inline TPagesDlg *pagesDlg() { return &WindowFixture::current().windows().environment(); }
-inline TAboutBox *aboutBox() { return &WindowFixture::current().windows().about(); }
-inline THelpForm *helpForm() { return &WindowFixture::current().windows().help(); }
+inline Workspace &workspace()
+{
+    return WindowFixture::current().workspace();
+}
+inline TVorzo *mainWindow()
+{
+    return &WindowFixture::current().windows().main();
+}
+inline TEditForm *editForm()
+{
+    return &WindowFixture::current().windows().editor();
+}
+inline Timgform *imageWindow()
+{
+    return &WindowFixture::current().windows().image();
+}
+inline TSettingForm *settingForm()
+{
+    return &WindowFixture::current().windows().settings();
+}
+inline TPagesDlg *pagesDlg()
+{
+    return &WindowFixture::current().windows().environment();
+}
+inline TAboutBox *aboutBox()
+{
+    return &WindowFixture::current().windows().about();
+}
+inline THelpForm *helpForm()
+{
+    return &WindowFixture::current().windows().help();
+}
 
-template <typename T>
-T *WindowFixture::control(const char *name)
+template <typename T> T *WindowFixture::control(const char *name)
 {
     return mainWindow()->findChild<T *>(QString::fromLatin1(name));
 }
