@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test headless; fails when any test fails:
-#   1. the suite, built with warnings as errors, the layer check among it;
-#   2. the same suite under AddressSanitizer, UndefinedBehaviorSanitizer and
+#   1. the code style (.clang-format), then the suite, built with warnings
+#      as errors, the layer check among it;
+#   2. clang-tidy's checks (.clang-tidy) on the program's sources;
+#   3. the same suite under AddressSanitizer, UndefinedBehaviorSanitizer and
 #      the standard library's assertions (the "asan" preset);
-#   3. each fuzz target for 30 seconds on its seed corpus (tools/fuzz.sh).
+#   4. each fuzz target for 30 seconds on its seed corpus (tools/fuzz.sh).
 #
-#   ./test.sh               all three
-#   ./test.sh --quick [..]  the suite alone; further arguments go to ctest
+#   ./test.sh               all four
+#   ./test.sh --quick [..]  the style and the suite alone; further arguments
+#                           go to ctest
 set -euo pipefail
 source "$(dirname "$0")/tools/setup.sh"
 quick=false
@@ -15,10 +18,14 @@ if [ "${1:-}" = "--quick" ]; then
     shift
 fi
 vorzo_install_missing_packages
-vorzo_build
 cd "$VORZO_ROOT"
+tools/style.sh format
+vorzo_build
 ctest --preset default "$@"
 $quick && exit 0
+
+echo "== clang-tidy"
+tools/style.sh tidy
 
 echo "== the suite under the sanitizers"
 [ -f build-asan/CMakeCache.txt ] || cmake --preset asan >/dev/null

@@ -21,7 +21,7 @@ QImage enlarged(const QImage &picture, int scale)
     if (large.isNull())
         return large;
     large.setColorTable(picture.colorTable());
-    const int bytes = picture.depth() / 8;
+    const qsizetype bytes = picture.depth() / 8;
     for (int y = 0; y < picture.height(); ++y) {
         const uchar *in = picture.constScanLine(y);
         uchar *first = large.scanLine(y * scale);

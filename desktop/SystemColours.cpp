@@ -19,7 +19,7 @@ QPalette::ColorRole roleOf(SystemColour colour)
     case SystemColour::MenuText: return QPalette::WindowText;
     case SystemColour::WindowText: return QPalette::Text;
     case SystemColour::CaptionText: return QPalette::HighlightedText;
-    case SystemColour::ActiveBorder: return QPalette::Window;
+    case SystemColour::ActiveBorder: // the same role as the inactive border
     case SystemColour::InactiveBorder: return QPalette::Window;
     case SystemColour::AppWorkSpace: return QPalette::Dark;
     case SystemColour::Highlight: return QPalette::Highlight;

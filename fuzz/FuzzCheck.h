@@ -11,6 +11,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+// What libFuzzer (or the replay of a corpus) calls.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv);
+
 namespace Fuzz {
 
 inline QByteArray bytes(const uint8_t *data, size_t size)

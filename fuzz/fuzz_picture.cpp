@@ -7,6 +7,8 @@
 // tests' helpers, and inputs that once reached faults in the metafile
 // libraries or had them allocate whatever a record claimed (regress-*).
 
+#include "FuzzCheck.h"
+
 #include "pictures/PictureFile.h"
 #include "platform/VorzoError.h"
 

@@ -14,7 +14,7 @@ constexpr int MapLineBytes = 93;
 QByteArray MakeMapHTML(const StageMap &map)
 {
     QByteArray text;
-    text.reserve(Segments * StageMap::Rows * MapLineBytes);
+    text.reserve(qsizetype(Segments) * StageMap::Rows * MapLineBytes);
     for (int segment = 0; segment < Segments; ++segment) {
         for (int row = 0; row < StageMap::Rows; ++row) {
             text += "<PARAM NAME=\"map";

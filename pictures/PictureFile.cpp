@@ -110,7 +110,7 @@ bool iconIsWhole(const QByteArray &bytes)
     if (!inside(bytes, 0, 6))
         return false;
     const int count = u16(bytes, 4);
-    if (count == 0 || !inside(bytes, 6, 16 * count))
+    if (count == 0 || !inside(bytes, 6, 16 * qint64(count)))
         return false;
     for (int i = 0; i < count; ++i) {
         const qint64 entry = 6 + 16 * i, at = u32(bytes, entry + 12), length = u32(bytes, entry + 8);

@@ -72,7 +72,7 @@ void DrawCell(QImage &picture, QPoint at, CellCode code, const QImage *tiles)
         painter.drawImage(target.topLeft(), *tiles, QRect(source, target.size()));
         return;
     }
-    const int bytes = picture.depth() / 8;
+    const qsizetype bytes = picture.depth() / 8;
     const qsizetype toStride = picture.bytesPerLine();
     const qsizetype fromStride = tiles->bytesPerLine();
     uchar *to = picture.bits() + target.top() * toStride + target.left() * bytes;

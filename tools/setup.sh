@@ -7,7 +7,8 @@ set -euo pipefail
 # stand in for the original desktop's. Tests: an X server and a key driver,
 # a browser that reads back the test-play page, the desktop's validators of
 # the installed entry and metainfo (and its file-type database), and clang
-# with its libFuzzer runtime for the fuzz targets. Pattern images: QtSvg and
+# with its libFuzzer runtime for the fuzz targets, its formatter and tidy
+# checks. Pattern images: QtSvg and
 # the metafile libraries (WMF, EMF and the EMF record checks).
 VORZO_PACKAGES=(
     cmake ninja-build g++
@@ -15,7 +16,7 @@ VORZO_PACKAGES=(
     qt6-svg-dev libwmf-dev libemf2svg-dev libuemf-dev pkg-config
     xvfb xauth xdotool chromium
     desktop-file-utils appstream shared-mime-info
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format clang-tidy
 )
 
 vorzo_install_missing_packages() {
