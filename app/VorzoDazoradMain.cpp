@@ -113,6 +113,13 @@ TVorzo::TVorzo(Workspace &workspace, const Windows &windows, QWidget *parent)
     connect(altF4, &QAction::triggered, this, &QWidget::close);
     addAction(altF4);
 
+    // Tab reaches the canvas after the move buttons, then the palette and
+    // the project name, in reading order.
+    const QList<QWidget *> editPage{m_ui->sita10, m_ui->maincan, m_ui->sel1,  m_ui->sel2,   m_ui->sel3,
+                                    m_ui->list1,  m_ui->list2,   m_ui->list3, m_ui->Project};
+    for (qsizetype i = 1; i < editPage.size(); ++i)
+        setTabOrder(editPage.at(i - 1), editPage.at(i));
+
     connectHandlers();
     connectAccessories();
     FormCreate();

@@ -5,6 +5,7 @@
 #include "accessories/Help.h"
 #include "accessories/Vertion.h"
 #include "accessories/VorzoEdit.h"
+#include "desktop/Desktop.h"
 #include "environment/Environ.h"
 #include "environment/VorzoImage.h"
 #include "settings/Setting.h"
@@ -17,6 +18,10 @@ Windows::Windows(Workspace &workspace)
           std::make_unique<TPagesDlg>(workspace.environment(), [&workspace] { workspace.ApplyEnvironment(); })),
       m_about(std::make_unique<TAboutBox>()), m_help(std::make_unique<THelpForm>())
 {
+    const QList<QWidget *> all{m_main.get(),        m_editor.get(), m_image.get(), m_settings.get(),
+                               m_environment.get(), m_about.get(),  m_help.get()};
+    for (QWidget *window : all)
+        Desktop::describeFromHints(window);
 }
 
 Windows::~Windows() = default;

@@ -7,5 +7,9 @@ int ButtonOrderStyle::styleHint(StyleHint hint, const QStyleOption *option, cons
 {
     if (hint == SH_DialogButtonLayout)
         return QDialogButtonBox::WinLayout;
+    // The focus frame over the neighbours it touches, so that it shows on
+    // every side (it never covers the control it surrounds).
+    if (hint == SH_FocusFrame_AboveWidget)
+        return 1;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Dialog buttons in the order of the original desktop (はい, いいえ, キャンセル
-// from left to right), whatever the desktop this runs on prefers.
+// from left to right), whatever the desktop this runs on prefers; the focus
+// frame above the controls around the focused one.
 
 #include <QProxyStyle>
 

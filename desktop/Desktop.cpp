@@ -3,6 +3,7 @@
 #include "ButtonOrderStyle.h"
 #include "DesktopClock.h"
 #include "DesktopShell.h"
+#include "FocusFrame.h"
 #include "HintFilter.h"
 #include "QtDialogs.h"
 
@@ -33,6 +34,15 @@ void install(QApplication &app)
 
     app.setStyle(new ButtonOrderStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     app.installEventFilter(new HintFilter(&app));
+    FocusFrame::install(app);
+}
+
+void describeFromHints(QWidget *window)
+{
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (!control->statusTip().isEmpty() && control->accessibleDescription().isEmpty())
+            control->setAccessibleDescription(control->statusTip());
+    }
 }
 
 void installServices()

@@ -21,6 +21,10 @@ void useFormFont(QWidget *form, int pixels = 12);
 
 void centreOnScreen(QWidget *window);
 
+// Every control of the window that has a hint gives it to a screen reader
+// as its description.
+void describeFromHints(QWidget *window);
+
 // The window opens centred on its screen each time it is shown, wherever it
 // was moved to before (a dialog would otherwise open over its parent).
 void centreOnEveryShow(QWidget *window);

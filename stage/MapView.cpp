@@ -45,10 +45,15 @@ void MapView::RedrawCanvas()
 void MapView::RefreshView()
 {
     m_origin.clamp();
-    for (int i = 0; i < m_controls.columnLabels.size(); ++i)
+    // Read out as "X 12", "Y 5" rather than bare digits.
+    for (int i = 0; i < m_controls.columnLabels.size(); ++i) {
         m_controls.columnLabels[i]->setText(QString::number(m_origin.column + i));
-    for (int j = 0; j < m_controls.rowLabels.size(); ++j)
+        m_controls.columnLabels[i]->setAccessibleName(QStringLiteral("X %1").arg(m_origin.column + i));
+    }
+    for (int j = 0; j < m_controls.rowLabels.size(); ++j) {
         m_controls.rowLabels[j]->setText(QString::number(m_origin.row + j));
+        m_controls.rowLabels[j]->setAccessibleName(QStringLiteral("Y %1").arg(m_origin.row + j));
+    }
     m_controls.marker->move(m_origin.column * MarkerPixelsPerColumn, m_origin.row * MarkerPixelsPerRow);
     RedrawCanvas();
 }

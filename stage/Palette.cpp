@@ -88,6 +88,15 @@ void Palette::recall(CellCode code)
     list->scrollToItem(list->currentItem());
 }
 
+QString Palette::entryName(CellCode code) const
+{
+    const PaletteEntry entry = paletteEntryOf(code);
+    const QListWidget *list = QList<QListWidget *>{m_controls.list1, m_controls.list2, m_controls.list3}.at(
+        int(entry.group));
+    const QListWidgetItem *item = list->item(entry.index);
+    return item ? item->text().mid(1).trimmed() : QString();
+}
+
 void Palette::list1Click()
 {
     m_controls.sel1->setChecked(true);

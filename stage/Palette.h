@@ -35,6 +35,10 @@ public:
     // list's item, scrolled into view. The other lists stay as they are.
     void recall(CellCode code);
 
+    // The name of the entry that places `code`, as its list shows it
+    // without the map letter ("レンガ" for "a  レンガ").
+    QString entryName(CellCode code) const;
+
     void list1Click();
     void list2Click();
     void list3Click();

@@ -26,9 +26,21 @@ std::optional<int> askCoordinate(const QString &caption, const QString &prompt, 
 } // namespace
 
 Placement::Placement(const Controls &c, StageMap &map, MapView &view, const Palette &palette, QObject *parent)
-    : QObject(parent), m_map(map), m_view(view), m_palette(palette)
+    : QObject(parent), m_canvas(c.canvas), m_map(map), m_view(view), m_palette(palette)
 {
     connect(c.canvas, &MapCanvas::clicked, this, guarded([this](QPoint at) { maincanClick(at); }));
+    // The keyboard places and erases through the same code as the mouse.
+    connect(c.canvas, &MapCanvas::placeRequested, this, guarded([this](QPoint at) {
+                writeInView(at, m_palette.PaletteSelection());
+                announceCursor();
+            }));
+    connect(c.canvas, &MapCanvas::eraseRequested, this, guarded([this](QPoint at) {
+                writeInView(at, EmptyCell);
+                announceCursor();
+            }));
+    connect(c.canvas, &MapCanvas::scrollRequested, this,
+            guarded([this](int dc, int dr) { m_view.ScrollView(dc, dr); }));
+    connect(c.canvas, &MapCanvas::cursorMoved, this, [this] { announceCursor(); });
     connect(c.canvas, &MapCanvas::moved, this,
             guarded([this](QPoint at, MapCanvas::PointerState state) { maincanMouseMove(at, state); }));
     const struct
@@ -50,6 +62,15 @@ void Placement::writeInView(QPoint position, CellCode code)
     const QPoint cell = cellUnder(position, m_view.origin());
     m_map.set(cell.x(), cell.y(), code);
     m_view.RedrawCanvas();
+}
+
+void Placement::announceCursor()
+{
+    const QPoint cell = cellUnder(m_canvas->cursorPoint(), m_view.origin());
+    m_canvas->announce(QStringLiteral("%1, %2: %3")
+                           .arg(cell.x())
+                           .arg(cell.y())
+                           .arg(m_palette.entryName(m_map.at(cell.x(), cell.y()))));
 }
 
 void Placement::maincanClick(QPoint position)

@@ -38,6 +38,10 @@ public:
 
 private:
     void writeInView(QPoint position, CellCode code);
+    // The keyboard cursor's cell and what it holds, to a screen reader.
+    void announceCursor();
+
+    MapCanvas *m_canvas;
 
     StageMap &m_map;
     MapView &m_view;
