@@ -39,11 +39,12 @@ QFileDevice::Permissions newFilePermissions()
     return permissions;
 }
 
-bool writeAllAt(int fd, const QByteArray &bytes)
+// Repeats a positioned read or write (`step`, given the bytes done so far)
+// until `size` bytes have gone through; false at the first failure.
+template <typename Step> bool allOf(qsizetype size, Step step)
 {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(done));
+    for (qsizetype done = 0; done < size;) {
+        const ssize_t n = step(done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -53,23 +54,22 @@ bool writeAllAt(int fd, const QByteArray &bytes)
     return true;
 }
 
+bool writeAllAt(int fd, const QByteArray &bytes)
+{
+    return allOf(bytes.size(), [&](qsizetype done) {
+        return ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), off_t(done));
+    });
+}
+
 bool readAll(int fd, QByteArray &bytes)
 {
-    struct stat status
-    {};
+    struct stat status = {};
     if (::fstat(fd, &status) != 0)
         return false;
     bytes.resize(qsizetype(status.st_size));
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pread(fd, bytes.data() + done, size_t(bytes.size() - done), off_t(done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
+    return allOf(bytes.size(), [&](qsizetype done) {
+        return ::pread(fd, bytes.data() + done, size_t(bytes.size() - done), off_t(done));
+    });
 }
 
 // Writes the target itself, so that a failure at any step leaves its old
