@@ -19,7 +19,7 @@ Workspace::Workspace()
 void Workspace::readPreferences()
 {
     const Preferences stored = Preferences::read();
-    m_environment.setValues({stored.saveOpenFolder, stored.imageFile, stored.foreColour, stored.backColour});
+    m_environment.setValues(stored);
     m_registered.setAll(stored.registered);
 }
 

@@ -6,7 +6,7 @@
 // commands below work on it alone, so they run without windows.
 
 #include "accessories/EditorDocument.h"
-#include "environment/EnvironmentValues.h"
+#include "environment/Environment.h"
 #include "environment/PatternHolder.h"
 #include "output/ParameterText.h"
 #include "output/StageCommands.h"

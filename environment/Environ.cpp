@@ -1,7 +1,7 @@
 #include "Environ.h"
 #include "ui_Environ.h"
 
-#include "EnvironmentValues.h"
+#include "Environment.h"
 #include "desktop/Desktop.h"
 #include "platform/Guarded.h"
 #include "platform/Preferences.h"
@@ -89,6 +89,6 @@ void TPagesDlg::Button5Click()
 void TPagesDlg::OKBtnClick()
 {
     const EnvironmentValues &stored = m_environment.values();
-    Preferences::writeEnvironment(stored.saveOpenFolder, stored.imageFile, stored.foreColour, stored.backColour);
+    Preferences::writeEnvironment(stored);
     m_applyEnvironment();
 }

@@ -12,11 +12,9 @@ namespace {
 
 enum Compression : quint32 { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3 };
 
-struct Header
+// The header's fields, and the bytes of one colour table entry.
+struct Header : BitmapHeader
 {
-    quint32 size = 0;
-    qint64 width = 0, height = 0;
-    quint32 bitCount = 0, compression = Rgb, coloursUsed = 0;
     int entryBytes = 4;
 };
 
@@ -44,12 +42,7 @@ bool readHeader(const QByteArray &bytes, qint64 at, qint64 length, Header &h, qi
     const std::optional<BitmapHeader> read = BitmapHeader::read(bytes, at, length);
     if (!read || (!read->core && read->size > length) || read->planes != 1)
         return false;
-    h.size = read->size;
-    h.width = read->width;
-    h.height = read->height;
-    h.bitCount = read->bitCount;
-    h.compression = read->compression;
-    h.coloursUsed = read->coloursUsed;
+    static_cast<BitmapHeader &>(h) = *read;
     h.entryBytes = read->core ? 3 : 4;
     h.height = qAbs(h.height);
     if (!withinLimits(h.width, h.height))

@@ -36,14 +36,13 @@ Preferences Preferences::read()
     return p;
 }
 
-void Preferences::writeEnvironment(const QString &saveOpenFolder, const QString &imageFile, const QString &foreColour,
-                                   const QString &backColour)
+void Preferences::writeEnvironment(const EnvironmentValues &values)
 {
     const QString file = filePath();
-    ProfileFile::write(file, Directory, QStringLiteral("SaveOpen"), saveOpenFolder);
-    ProfileFile::write(file, Directory, QStringLiteral("Image"), imageFile);
-    ProfileFile::write(file, TextEditor, QStringLiteral("Fore"), foreColour);
-    ProfileFile::write(file, TextEditor, QStringLiteral("Back"), backColour);
+    ProfileFile::write(file, Directory, QStringLiteral("SaveOpen"), values.saveOpenFolder);
+    ProfileFile::write(file, Directory, QStringLiteral("Image"), values.imageFile);
+    ProfileFile::write(file, TextEditor, QStringLiteral("Fore"), values.foreColour);
+    ProfileFile::write(file, TextEditor, QStringLiteral("Back"), values.backColour);
 }
 
 void Preferences::writeRegistered(const QStringList &five)

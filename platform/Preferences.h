@@ -5,12 +5,19 @@
 #include <QString>
 #include <QStringList>
 
-struct Preferences
+// The environment's four values as the file holds them: the default folder
+// of the file dialogs, the preferred picture, and the text editor's two
+// colours as colour texts.
+struct EnvironmentValues
 {
     QString saveOpenFolder; // Directory/SaveOpen, ends in the separator
     QString imageFile;      // Directory/Image
     QString foreColour;     // TextEditor/Fore
     QString backColour;     // TextEditor/Back
+};
+
+struct Preferences : EnvironmentValues
+{
     QStringList registered; // Toroku/No1 .. No5
 
     static QString filePath(); // the program folder + "dazorad.ini"
@@ -24,6 +31,5 @@ struct Preferences
 
     // Directory/SaveOpen, Directory/Image, TextEditor/Fore, TextEditor/Back,
     // in order, exactly as given; a failing write stops likewise.
-    static void writeEnvironment(const QString &saveOpenFolder, const QString &imageFile, const QString &foreColour,
-                                 const QString &backColour);
+    static void writeEnvironment(const EnvironmentValues &values);
 };

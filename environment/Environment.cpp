@@ -1,4 +1,4 @@
-#include "EnvironmentValues.h"
+#include "Environment.h"
 
 void Environment::setValues(const EnvironmentValues &values)
 {
