@@ -5,9 +5,11 @@
 #   2. clang-tidy's checks (.clang-tidy) on the program's sources;
 #   3. the same suite under AddressSanitizer, UndefinedBehaviorSanitizer and
 #      the standard library's assertions (the "asan" preset);
-#   4. each fuzz target for 30 seconds on its seed corpus (tools/fuzz.sh).
+#   4. the real windows of that build under random use, seed 1 and 3,000
+#      events (tools/random-use.sh);
+#   5. each fuzz target for 30 seconds on its seed corpus (tools/fuzz.sh).
 #
-#   ./test.sh               all four
+#   ./test.sh               all five
 #   ./test.sh --quick [..]  the style and the suite alone; further arguments
 #                           go to ctest
 set -euo pipefail
@@ -31,6 +33,9 @@ echo "== the suite under the sanitizers"
 [ -f build-asan/CMakeCache.txt ] || cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
+
+echo "== random use of the real windows under the sanitizers"
+tools/random-use.sh 1 3000
 
 echo "== the fuzz targets"
 tools/fuzz.sh 30

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 # Build and run: the compiler, Qt 6 with its Japanese texts, the fonts that
-# stand in for the original desktop's. Tests: an X server and a key driver,
+# stand in for the original desktop's. Tests: an X server, a key driver and
+# XTest for the random-use driver,
 # a browser that reads back the test-play page, the desktop's validators of
 # the installed entry and metainfo (and its file-type database), and clang
 # with its libFuzzer runtime for the fuzz targets, its formatter and tidy
@@ -14,7 +15,7 @@ VORZO_PACKAGES=(
     cmake ninja-build g++
     qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
     qt6-svg-dev libwmf-dev libemf2svg-dev libuemf-dev pkg-config
-    xvfb xauth xdotool chromium
+    xvfb xauth xdotool libxtst-dev chromium
     desktop-file-utils appstream shared-mime-info
     clang libclang-rt-14-dev clang-format clang-tidy
 )
