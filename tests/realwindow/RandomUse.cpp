@@ -150,7 +150,7 @@ public:
         waitpid(child, &status, 0);
         const std::string report = sanitizerReport(o.log);
         if (!report.empty())
-            return fail("a sanitizer report:\n" + report);
+            return fail("a sanitizer report");
         std::printf("random use: seed %llu, %ld events, %d starts, %ld clipboard changes, %ld pages opened\n", o.seed,
                     o.events, starts, clipboardChanges, browserOpens());
         return 0;
@@ -604,6 +604,9 @@ private:
                      o.events);
         for (const std::string &line : recent)
             std::fprintf(stderr, "  %s\n", line.c_str());
+        const std::string report = sanitizerReport(o.log);
+        if (!report.empty())
+            std::fprintf(stderr, "the program's sanitizers said:\n%s\n", report.c_str());
         std::fprintf(stderr, "reproduce: vorzo-random-use --seed %llu --events %ld (program output in %s)\n", o.seed,
                      index + 1, o.log.c_str());
         if (child > 0)
