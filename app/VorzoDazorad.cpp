@@ -19,6 +19,9 @@ int main(int argc, char *argv[])
     if (const std::optional<int> refused = answerStartOptions(argc, argv, false))
         return *refused;
     QApplication::setApplicationName(QLatin1String(ApplicationTitle));
+    // The desktop entry's id: docks group the windows under the entry, and a
+    // Wayland session shows its icon.
+    QGuiApplication::setDesktopFileName(QLatin1String(VORZO_DESKTOP_ID));
     Desktop::install(app);
     Desktop::installServices();
     QApplication::setWindowIcon(Emblem::icon());

@@ -16,7 +16,10 @@ QString withSeparator(const QString &folder)
 
 QString path()
 {
-    return withSeparator(overridden.isEmpty() ? QCoreApplication::applicationDirPath() : overridden);
+    if (!overridden.isEmpty())
+        return withSeparator(overridden);
+    const QString given = qEnvironmentVariable("VORZO_PROGRAM_FOLDER");
+    return withSeparator(given.isEmpty() ? QCoreApplication::applicationDirPath() : QDir(given).absolutePath());
 }
 
 void setOverride(const QString &folder)

@@ -7,7 +7,8 @@ set -euo pipefail
 # stand in for the original desktop's. Tests: an X server, a key driver and
 # XTest for the random-use driver,
 # a browser that reads back the test-play page, the desktop's validators of
-# the installed entry and metainfo (and its file-type database), and clang
+# the installed entry and metainfo (and its file-type database), the
+# Debian package's builders and checker (scdoc for the man pages), and clang
 # with its libFuzzer runtime for the fuzz targets, its formatter and tidy
 # checks. Pattern images: QtSvg and
 # the metafile libraries (WMF, EMF and the EMF record checks).
@@ -17,6 +18,7 @@ VORZO_PACKAGES=(
     qt6-svg-dev libwmf-dev libemf2svg-dev libuemf-dev pkg-config
     xvfb xauth xdotool libxtst-dev chromium
     desktop-file-utils appstream shared-mime-info
+    dpkg-dev file lintian scdoc man-db libglib2.0-bin x11-utils
     clang libclang-rt-14-dev clang-format clang-tidy
 )
 

@@ -1,0 +1,16 @@
+# Brings the desktop's databases below SHARE (a prefix's share/ folder) up to
+# date with what lies there: file types, the entries' file types, icons.
+function(vorzo_update_desktop_caches share)
+    find_program(update_mime update-mime-database)
+    find_program(update_desktop update-desktop-database)
+    find_program(update_icons gtk-update-icon-cache)
+    if(update_mime AND IS_DIRECTORY "${share}/mime/packages")
+        execute_process(COMMAND ${update_mime} "${share}/mime")
+    endif()
+    if(update_desktop AND IS_DIRECTORY "${share}/applications")
+        execute_process(COMMAND ${update_desktop} -q "${share}/applications")
+    endif()
+    if(update_icons AND EXISTS "${share}/icons/hicolor/index.theme")
+        execute_process(COMMAND ${update_icons} -q -t "${share}/icons/hicolor")
+    endif()
+endfunction()
