@@ -1,69 +1,83 @@
-// The preferences file: a write of one key reads back as written, and every
-// other line of the file stays byte for byte: the write replaces one line,
-// inserts one, or appends its section at the end.
+// The preferences file's profile rules against a model of them. The input:
+// a byte choosing one of the program's keys and its spelling, the value to
+// write, a zero byte, then the file; without a zero byte the whole input is
+// the file and "42" is written to Toroku/No3.
+// - Every key of the program reads as the model reads it: the first section
+//   and key of the name (ASCII letters in any case), blanks and one pair of
+//   quotes around the value dropped, at most 2,047 characters.
+// - A write gives the file the model gives: the key's line rewritten in
+//   place, or one line added to its section, or the section added at the
+//   end; every other line byte for byte. A value with a line break is
+//   refused and the file stays. The keys then read as the model reads the
+//   new file, the written one as its value.
 #include "FuzzCheck.h"
+#include "Model.h"
 
 #include "platform/ProfileFile.h"
-#include "platform/TextLines.h"
-
-#include <QList>
+#include "platform/ShiftJis.h"
+#include "platform/VorzoError.h"
 
 namespace {
 
-// The file's lines with their ends, as written back.
-QList<QByteArray> linesOf(const QByteArray &bytes)
+struct Key
 {
-    QList<QByteArray> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes.at(i) != '\r' && bytes.at(i) != '\n')
-            continue;
-        if (bytes.at(i) == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n')
-            ++i;
-        lines.append(bytes.mid(start, i + 1 - start));
-        start = i + 1;
-    }
-    if (start < bytes.size())
-        lines.append(bytes.mid(start));
-    return lines;
+    const char *section, *name;
+};
+
+constexpr Key Keys[] = {{"Directory", "SaveOpen"}, {"Directory", "Image"}, {"TextEditor", "Fore"},
+                        {"TextEditor", "Back"},    {"Toroku", "No1"},      {"Toroku", "No2"},
+                        {"Toroku", "No3"},         {"Toroku", "No4"},      {"Toroku", "No5"}};
+
+QString spelt(const char *name, int form)
+{
+    const QString text = QLatin1String(name);
+    return form == 1 ? text.toLower() : form == 2 ? text.toUpper() : text;
 }
 
-QByteArray withoutEnd(QByteArray line)
+// Each key of the program reads from `file` as the model reads `bytes`.
+void readsAsTheModel(const QString &file, const QByteArray &bytes)
 {
-    while (line.endsWith('\n') || line.endsWith('\r'))
-        line.chop(1);
-    return line;
+    const QString fallback = QStringLiteral("\u2603");
+    for (const Key &key : Keys) {
+        const std::optional<QByteArray> value = Model::Profile::read(bytes, key.section, key.name);
+        Fuzz::check(ProfileFile::read(file, QLatin1String(key.section), QLatin1String(key.name), fallback)
+                        == (value ? ShiftJis::decode(*value).left(2047) : fallback),
+                    "a key reads as the rules say");
+    }
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray before = Fuzz::bytes(data, size);
-    const QString file = Fuzz::fileWith("dazorad.ini", before);
-    const QString section = QStringLiteral("Toroku"), key = QStringLiteral("No3"), value = QStringLiteral("42");
-    ProfileFile::write(file, section, key, value);
-    Fuzz::check(ProfileFile::read(file, section, key, QString()) == value, "the value reads back");
+    const QByteArray input = Fuzz::bytes(data, size);
+    const qsizetype zero = input.indexOf('\0');
+    const QByteArray before = zero < 0 ? input : input.mid(zero + 1);
+    const int choice = zero > 0 ? uchar(input.at(0)) : 6;
+    const QByteArray valueBytes = zero < 0 ? QByteArray("42") : input.mid(1, qMax<qsizetype>(zero - 1, 0));
+    const Key &key = Keys[choice % std::size(Keys)];
+    const QString section = spelt(key.section, choice / 9 % 3), name = spelt(key.name, choice / 27 % 3);
+    const QString value = ShiftJis::decode(valueBytes);
 
-    const QList<QByteArray> old = linesOf(before), now = linesOf(Fuzz::contentsOf(file));
-    Fuzz::check(now.size() >= old.size() && now.size() <= old.size() + 2, "at most two lines are added");
-    // Walk both: an old line stays as it was (the last one may gain its
-    // end), is replaced once, or a new line is inserted before it.
-    qsizetype a = 0, b = 0, changes = 0;
-    while (a < old.size() && b < now.size()) {
-        const bool kept = old.at(a) == now.at(b)
-                          || (withoutEnd(old.at(a)) == old.at(a) && old.at(a) + "\r\n" == now.at(b));
-        if (kept) {
-            ++a, ++b;
-            continue;
-        }
-        ++changes;
-        if (now.size() - b > old.size() - a)
-            ++b; // an inserted line
-        else
-            ++a, ++b; // the replaced line
+    const QString file = Fuzz::fileWith("dazorad.ini", before);
+    readsAsTheModel(file, before);
+
+    const bool breaks = valueBytes.contains('\r') || valueBytes.contains('\n');
+    try {
+        ProfileFile::write(file, section, name, value);
+        Fuzz::check(!breaks, "a line break is refused");
+    } catch (const VorzoError &) {
+        Fuzz::check(breaks, "a value without a line break is written");
+        Fuzz::check(Fuzz::contentsOf(file) == before, "a refused write leaves the file");
+        return 0;
     }
-    Fuzz::check(a == old.size(), "every old line is still there, in order");
-    Fuzz::check(changes + (now.size() - b) <= 2, "only the written key's lines differ");
+    const QByteArray after = Fuzz::contentsOf(file);
+    Fuzz::check(after == Model::Profile::write(before, section.toLatin1(), name.toLatin1(), valueBytes),
+                "the write changes the file as the rules say");
+    readsAsTheModel(file, after);
+    const QByteArray plain = Model::Profile::blanksTrimmed(valueBytes);
+    const bool quoted = plain.size() >= 2 && (plain[0] == '"' || plain[0] == '\'') && plain.back() == plain[0];
+    if (plain == valueBytes && !quoted)
+        Fuzz::check(ProfileFile::read(file, section, name, QString()) == value.left(2047), "the value reads back");
     return 0;
 }
