@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "CompanionText.h"
+#include "TiledFile.h"
 
 #include <QFileInfo>
 
@@ -10,6 +11,11 @@ using CompanionText::Id;
 using CompanionText::text;
 
 namespace {
+
+[[noreturn]] void misuse(const QString &message)
+{
+    throw CommandLine::Misuse{message};
+}
 
 struct Option
 {
@@ -23,16 +29,30 @@ const QList<Option> &optionsOf(CommandLine::Command command)
     static const QList<Option> page{{"-o", true}, {"--before", true}, {"--after", true}};
     static const QList<Option> render{{"-o", true}, {"--picture", true}, {"--grid", false}, {"--scale", true}};
     static const QList<Option> check{{"--json", false}};
+    static const QList<Option> exportMap{{"-o", true}, {"--picture", true}, {"--layer-format", true}};
+    static const QList<Option> importMap{{"-o", true}};
     switch (command) {
     case CommandLine::Command::Page: return page;
     case CommandLine::Command::Render: return render;
+    case CommandLine::Command::Export: return exportMap;
+    case CommandLine::Command::Import: return importMap;
     default: return check;
     }
 }
 
-[[noreturn]] void misuse(const QString &message)
+const QStringList &commandNames()
 {
-    throw CommandLine::Misuse{message};
+    static const QStringList names{"page", "render", "check", "export", "import"};
+    return names;
+}
+
+Tiled::LayerFormat layerFormatOf(const QString &value)
+{
+    static const QStringList names{"csv", "base64", "zlib", "gzip", "zstd"};
+    const qsizetype index = names.indexOf(value);
+    if (index < 0)
+        misuse(text(Id::BadLayerFormat).arg(value));
+    return Tiled::LayerFormat(index);
 }
 
 int scaleOf(const QString &value)
@@ -65,14 +85,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             misuse(text(Id::ExtraArgument).arg(arguments.at(1)));
         return line;
     }
-    if (name == QLatin1String("page"))
-        line.command = Command::Page;
-    else if (name == QLatin1String("render"))
-        line.command = Command::Render;
-    else if (name == QLatin1String("check"))
-        line.command = Command::Check;
-    else
+    const qsizetype named = commandNames().indexOf(name);
+    if (named < 0)
         misuse(text(Id::UnknownCommand).arg(name));
+    line.command = Command(int(Command::Page) + named);
 
     QStringList given; // the options met, to refuse a second one
     bool optionsEnded = false;
@@ -126,9 +142,25 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             line.grid = true;
         else if (argument == QLatin1String("--json"))
             line.json = true;
+        else if (argument == QLatin1String("--layer-format"))
+            line.layerFormat = layerFormatOf(*value);
     }
     if (line.stage.isEmpty())
-        misuse(text(Id::NoStage));
+        misuse(text(line.command == Command::Import ? Id::NoTiledMap : Id::NoStage));
+    const auto needsTiledName = [](const QString &file) {
+        if (!TiledFile::formatOf(file))
+            misuse(text(Id::NotTiledName).arg(file));
+    };
+    if (line.command == Command::Export) {
+        if (line.output.isEmpty())
+            misuse(text(Id::NoMapOutput));
+        needsTiledName(line.output);
+    }
+    if (line.command == Command::Import) {
+        needsTiledName(line.stage);
+        if (line.toStandardOutput())
+            misuse(text(Id::NoStageOutput));
+    }
     if (line.command == Command::Render) {
         if (line.output.isEmpty())
             misuse(text(Id::NoOutput));

@@ -1,14 +1,16 @@
 #pragma once
 // What vorzo-stage was asked to do: the command, the stage and the options.
 
+#include "TiledMap.h"
+
 #include <QString>
 #include <QStringList>
 
 struct CommandLine
 {
-    enum class Command { Help, Version, Page, Render, Check };
+    enum class Command { Help, Version, Page, Render, Check, Export, Import };
     Command command = Command::Help;
-    QString stage;   // the map file
+    QString stage;   // the map file; for import the Tiled map
     QString output;  // -o; "-" is standard output
     QString before;  // --before
     QString after;   // --after
@@ -16,6 +18,7 @@ struct CommandLine
     bool grid = false;
     bool json = false;
     int scale = 1;
+    Tiled::LayerFormat layerFormat = Tiled::LayerFormat::Csv; // --layer-format
 
     static constexpr int MaxScale = 4;
 

@@ -40,6 +40,17 @@ constexpr Pair Texts[] = {
      "      エディタやゲームが戸惑うところを、場所とともに 1 行に 1 つずつ\n"
      "      示します。\n"
      "      --json     JSON で出力します\n"
+     "  export ステージ.kwt -o マップ.tmx [--picture 画像ファイル]\n"
+     "         [--layer-format 形式]\n"
+     "      ステージを Tiled のマップにします (-o が .tmj なら JSON 形式)。\n"
+     "      タイルセットの画像は「マップ-tiles.png」としてマップの隣に\n"
+     "      書きます。詳細設定はマップのプロパティ「行番号 キー」になります。\n"
+     "      --layer-format  レイヤーのデータの形式: csv (既定), base64, zlib,\n"
+     "                      gzip, zstd\n"
+     "  import マップ.tmx -o ステージ.kwt\n"
+     "      Tiled で保存したマップ (.tmx, .tmj) をマップファイルと詳細設定\n"
+     "      ファイルに戻します。ステージにならないマップは、わけとマスを\n"
+     "      示して断り、何も書きません。\n"
      "  --help       この説明\n"
      "  --version    版\n"
      "\n"
@@ -68,6 +79,16 @@ constexpr Pair Texts[] = {
      "      Whatever would surprise the editor or the game, one line each with its\n"
      "      place.\n"
      "      --json     as JSON\n"
+     "  export STAGE.kwt -o MAP.tmx [--picture FILE] [--layer-format FORMAT]\n"
+     "      The stage as a map of the Tiled map editor (-o MAP.tmj: its JSON\n"
+     "      format), with the tileset's picture beside it as MAP-tiles.png; the\n"
+     "      settings become the map's properties \"NUMBER KEY\".\n"
+     "      --layer-format  how the layer's data are written: csv (the default),\n"
+     "                      base64, zlib, gzip, zstd\n"
+     "  import MAP.tmx -o STAGE.kwt\n"
+     "      A map saved by Tiled (.tmx, .tmj) back as the map file and the\n"
+     "      settings file; a map that is no stage is refused with the reason and\n"
+     "      the cell, and nothing is written.\n"
      "  --help       this text\n"
      "  --version    the version\n"
      "\n"
@@ -102,6 +123,50 @@ constexpr Pair Texts[] = {
      "key %1 repeats line %2 (the first value counts)"},
     {Id::ZeroByte, "ゼロのバイトがあり、ここから先は読まれません", "a zero byte: nothing from here on is read"},
     {Id::MissingKey, "キー %1 がありません", "key %1 is missing"},
+    {Id::NoTiledMap, "Tiled のマップ (.tmx か .tmj) を指定してください", "no Tiled map (.tmx or .tmj) given"},
+    {Id::NotTiledName, "Tiled のマップの名前は .tmx か .tmj で終わります: %1",
+     "a Tiled map's name ends in .tmx or .tmj: %1"},
+    {Id::NoMapOutput, "export には -o マップ.tmx が要ります", "export needs -o MAP.tmx"},
+    {Id::NoStageOutput, "import には -o ステージ.kwt が要ります", "import needs -o STAGE.kwt"},
+    {Id::BadLayerFormat, "--layer-format は csv, base64, zlib, gzip, zstd のどれかです: %1",
+     "--layer-format is one of csv, base64, zlib, gzip, zstd: %1"},
+    {Id::NotATiledMap, "Tiled のマップではありません", "not a Tiled map"},
+    {Id::MapUnreadable, "Tiled のマップとして読めません (%1)", "cannot be read as a Tiled map (%1)"},
+    {Id::NotOrthogonal, "マップの向きが %1 です (ステージは orthogonal)", "the map is %1, not orthogonal"},
+    {Id::InfiniteMap, "無限のマップです (ステージは 180 × 30 マス)", "the map is infinite (a stage is 180 x 30 cells)"},
+    {Id::MapSize, "マップが %1 × %2 マスです (ステージは 180 × 30 マス)",
+     "the map is %1 x %2 cells (a stage is 180 x 30)"},
+    {Id::TileSize, "マスが %1 × %2 ピクセルです (ステージは 32 × 32)",
+     "the tiles are %1 x %2 pixels (a stage's are 32 x 32)"},
+    {Id::ForeignTileset, "タイルセット「%1」はステージのもの (%2、32 × 32 のタイルが 10 列) ではありません",
+     "the tileset \"%1\" is not the stage's (%2, 32 x 32 tiles in 10 columns)"},
+    {Id::NoTileLayer, "タイルレイヤーがありません", "the map has no tile layer"},
+    {Id::SecondLayer, "2 つめのレイヤー「%1」があります (ステージはタイルレイヤー 1 つだけです)",
+     "a second layer \"%1\" (a stage is one tile layer)"},
+    {Id::LayerSize, "レイヤー「%1」が %2 × %3 マスです (ステージは 180 × 30 マス)",
+     "the layer \"%1\" is %2 x %3 cells (a stage is 180 x 30)"},
+    {Id::LayerEncoding, "レイヤーのデータの形式 %1 は読めません", "layer data in %1 cannot be read"},
+    {Id::BadBase64, "レイヤーのデータが base64 になっていません", "the layer data are not base64"},
+    {Id::BadCompressed, "レイヤーのデータが %1 の圧縮データとして壊れているか、途中で切れています",
+     "the layer data are not a whole %1 stream"},
+    {Id::LayerTooLong, "レイヤーのデータが展開すると %1 バイトを超えます (展開はそこでやめました)",
+     "the layer data inflate past %1 bytes (inflating stopped there)"},
+    {Id::LayerBytes, "レイヤーのデータが %1 バイトです (%2 バイトのはず)", "the layer data are %1 bytes (%2 expected)"},
+    {Id::LayerCells, "レイヤーのデータが %1 マス分です (%2 マスのはず)", "the layer data hold %1 cells (%2 expected)"},
+    {Id::NotATile, "X %1, Y %2: %3 はタイルの番号ではありません", "X %1, Y %2: %3 is not a tile number"},
+    {Id::FlippedTile, "X %1, Y %2: タイルが反転か回転しています (ゲームのタイルに向きはありません)",
+     "X %1, Y %2: the tile is flipped or rotated (the game has no flipped tiles)"},
+    {Id::ForeignTile, "X %1, Y %2: タイル %3 はステージのタイル (0～64) ではありません",
+     "X %1, Y %2: tile %3 is not one of the stage's tiles (0-64)"},
+    {Id::PropertyName, "プロパティ「%1」は詳細設定の行になりません (名前は「行番号 キー」です)",
+     "the property \"%1\" is no settings line (its name is \"NUMBER KEY\")"},
+    {Id::PropertyTwice, "プロパティ「%1」と「%2」が同じ行番号です",
+     "the properties \"%1\" and \"%2\" share a line number"},
+    {Id::PropertyNotText, "プロパティ「%1」の値が文字列ではありません", "the property \"%1\" is not a text"},
+    {Id::PropertyLineBreak, "プロパティ「%1」の値に改行かゼロの文字があります",
+     "the property \"%1\" holds a line break or a zero character"},
+    {Id::PropertyBadBase64, "プロパティ「%1」の値が base64 になっていません", "the property \"%1\" is not base64"},
+    {Id::PropertyText, "プロパティ「%1」: %2", "the property \"%1\": %2"},
 };
 
 // The English of the system's messages the companion passes on; %1 stands
@@ -129,7 +194,7 @@ constexpr bool inOrderOfId()
         if (size_t(Texts[i].id) != i)
             return false;
     }
-    return std::size(Texts) == size_t(Id::MissingKey) + 1;
+    return std::size(Texts) == size_t(Id::PropertyText) + 1;
 }
 static_assert(inOrderOfId(), "one pair for every text, in the order of Id");
 

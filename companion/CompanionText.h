@@ -44,6 +44,37 @@ enum class Id {
     RepeatedKey, // %1 the key, %2 the line of its first use
     ZeroByte,
     MissingKey, // %1 the key
+    // The Tiled map editor's maps, in and out.
+    NoTiledMap,
+    NotTiledName, // %1 the name
+    NoMapOutput,
+    NoStageOutput,
+    BadLayerFormat, // %1 the value
+    NotATiledMap,
+    MapUnreadable, // %1 the parser's words
+    NotOrthogonal, // %1 the orientation
+    InfiniteMap,
+    MapSize,        // %1 columns, %2 rows
+    TileSize,       // %1 width, %2 height
+    ForeignTileset, // %1 its name or file, %2 the stage's tileset's name
+    NoTileLayer,
+    SecondLayer,   // %1 its name
+    LayerSize,     // %1 its name, %2 columns, %3 rows
+    LayerEncoding, // %1 the encoding or compression
+    BadBase64,
+    BadCompressed,     // %1 the compression
+    LayerTooLong,      // %1 the limit in bytes
+    LayerBytes,        // %1 the bytes, %2 those expected
+    LayerCells,        // %1 the numbers, %2 those expected
+    NotATile,          // %1 X, %2 Y, %3 the text
+    FlippedTile,       // %1 X, %2 Y
+    ForeignTile,       // %1 X, %2 Y, %3 the tile
+    PropertyName,      // %1 the name
+    PropertyTwice,     // %1, %2 the names
+    PropertyNotText,   // %1 the name
+    PropertyLineBreak, // %1 the name
+    PropertyBadBase64, // %1 the name
+    PropertyText,      // %1 the name, %2 why
 };
 
 // The text in the language set.

@@ -1,12 +1,14 @@
-// vorzo-stage: a stage's page, its check and its picture, from the command
-// line, without a display. It reads the stage with the editor's readers and
-// writes every file through the editor's safe save. It needs the core only;
-// a picture is drawn by vorzo-stage-render beside it, which it becomes.
+// vorzo-stage: a stage's page, its check and its picture, and the stage to
+// and from the Tiled map editor, from the command line, without a display. It reads the stage with the editor's
+// readers and writes every file through the editor's safe save. It needs the
+// core only; a picture (also the tileset's of an export) is drawn by
+// vorzo-stage-render beside it, which it becomes.
 
 #include "CommandLine.h"
 #include "CompanionText.h"
 #include "Run.h"
 #include "StageCheck.h"
+#include "TiledFile.h"
 
 #include "output/PageTemplates.h"
 #include "output/ParameterText.h"
@@ -33,6 +35,11 @@ using CompanionText::number;
 using CompanionText::text;
 
 namespace {
+
+// A map of a stage is some 100 KB in its largest form, and a long settings
+// list adds a few megabytes; a longer file is refused unread, so that no
+// parser holds what it would make of it.
+constexpr qint64 MaxTiledMapBytes = qint64(16) << 20;
 
 // A template file as the page takes it: as if pasted into its box, which
 // keeps every byte and ends every line with CR LF.
@@ -142,6 +149,26 @@ int check(const CommandLine &line)
     return findings.isEmpty() ? Success : Problem;
 }
 
+// A map saved by Tiled back as a stage: both files, or neither.
+int importStage(const CommandLine &line)
+{
+    const QString settingsPath = StageFiles::settingsPathOf(StageFiles::baseOf(line.output));
+    refuseOutputOverInput(line.output, {line.stage});
+    refuseOutputOverInput(settingsPath, {line.stage});
+    StageFiles::checkDistinctPaths(line.output, false);
+    const QByteArray bytes = reading(line.stage,
+                                     [&] { return WholeFile::readOrThrow(line.stage, {MaxTiledMapBytes}); });
+    TiledStage::Stage stage;
+    try {
+        stage = TiledFile::read(bytes, *TiledFile::formatOf(line.stage));
+    } catch (const VorzoError &refused) {
+        throw VorzoError(line.stage + QStringLiteral(": ") + refused.message());
+    }
+    writing(line.output, [&] { StageFiles::writeMap(line.output, stage.map); });
+    writing(settingsPath, [&] { StageFiles::writeSettings(settingsPath, stage.settings); });
+    return Success;
+}
+
 // The drawing program beside this one, with the same arguments; returns
 // only when it cannot be started.
 int render(char *argv[])
@@ -167,7 +194,9 @@ int main(int argc, char *argv[])
             return int(Success);
         case CommandLine::Command::Page: return page(line);
         case CommandLine::Command::Check: return check(line);
-        case CommandLine::Command::Render: return render(argv);
+        case CommandLine::Command::Render:
+        case CommandLine::Command::Export: return render(argv);
+        case CommandLine::Command::Import: return importStage(line);
         }
         return int(Problem);
     });

@@ -9,6 +9,7 @@
 #include "CompanionText.h"
 #include "Png.h"
 #include "Run.h"
+#include "TiledExport.h"
 
 #include "output/StageFiles.h"
 #include "pictures/PictureFile.h"
@@ -34,6 +35,8 @@ int render(const CommandLine &line)
         writeOut(CompanionText::text(Id::Help).toUtf8());
         return Success;
     }
+    if (line.command == CommandLine::Command::Export)
+        return exportTiled(line);
     if (line.command != CommandLine::Command::Render)
         throw CommandLine::Misuse{CompanionText::text(Id::UnknownCommand).arg(QCoreApplication::arguments().value(1))};
     refuseOutputOverInput(line.output, {line.stage, line.picture});
@@ -67,8 +70,8 @@ bool drawsFromAMetafile(const QStringList &arguments)
 {
     try {
         const CommandLine line = CommandLine::parse(arguments);
-        return line.command == CommandLine::Command::Render && !line.picture.isEmpty()
-               && PictureFile::kindOf(line.picture) == PatternImage::Kind::Metafile;
+        const bool draws = line.command == CommandLine::Command::Render || line.command == CommandLine::Command::Export;
+        return draws && !line.picture.isEmpty() && PictureFile::kindOf(line.picture) == PatternImage::Kind::Metafile;
     } catch (const CommandLine::Misuse &) {
         return false; // the command says so itself
     } catch (const VorzoError &) {

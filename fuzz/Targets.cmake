@@ -10,6 +10,7 @@ set(VORZO_FUZZ_TARGETS
     fuzz_settingsgrid:vorzo_core
     fuzz_picture:vorzo_draw
     fuzz_stagecheck:vorzo_core
+    fuzz_tiledimport:vorzo_core
     fuzz_editorfile:vorzo_gui
     fuzz_preferences:vorzo_draw
     fuzz_page:vorzo_draw

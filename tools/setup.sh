@@ -11,11 +11,14 @@ set -euo pipefail
 # Debian package's builders and checker (scdoc for the man pages), and clang
 # with its libFuzzer runtime for the fuzz targets, its formatter and tidy
 # checks. Pattern images: QtSvg and
-# the metafile libraries (WMF, EMF and the EMF record checks).
+# the metafile libraries (WMF, EMF and the EMF record checks). The
+# companion's Tiled maps: zlib and Zstandard for their layer data, and the
+# Tiled map editor, whose own programs read and draw the maps in the tests.
 VORZO_PACKAGES=(
     cmake ninja-build g++
     qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic
     qt6-svg-dev libwmf-dev libemf2svg-dev libuemf-dev pkg-config
+    zlib1g-dev libzstd-dev tiled
     xvfb xauth xdotool libxtst-dev chromium
     desktop-file-utils appstream shared-mime-info
     dpkg-dev file lintian scdoc man-db libglib2.0-bin x11-utils
