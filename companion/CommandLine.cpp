@@ -31,18 +31,20 @@ const QList<Option> &optionsOf(CommandLine::Command command)
     static const QList<Option> check{{"--json", false}};
     static const QList<Option> exportMap{{"-o", true}, {"--picture", true}, {"--layer-format", true}};
     static const QList<Option> importMap{{"-o", true}};
+    static const QList<Option> none;
     switch (command) {
     case CommandLine::Command::Page: return page;
     case CommandLine::Command::Render: return render;
     case CommandLine::Command::Export: return exportMap;
     case CommandLine::Command::Import: return importMap;
+    case CommandLine::Command::Text: return none;
     default: return check;
     }
 }
 
 const QStringList &commandNames()
 {
-    static const QStringList names{"page", "render", "check", "export", "import"};
+    static const QStringList names{"page", "render", "check", "export", "import", "text", "diff"};
     return names;
 }
 
@@ -99,9 +101,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             continue;
         }
         if (optionsEnded || !argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
-            if (!line.stage.isEmpty())
+            QString &file = line.stage.isEmpty() || line.command != Command::Diff ? line.stage : line.other;
+            if (!file.isEmpty())
                 misuse(text(Id::ExtraArgument).arg(argument));
-            line.stage = argument;
+            file = argument;
             continue;
         }
         // "--name=value" is "--name value".
@@ -147,6 +150,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     }
     if (line.stage.isEmpty())
         misuse(text(line.command == Command::Import ? Id::NoTiledMap : Id::NoStage));
+    if (line.command == Command::Diff && line.other.isEmpty())
+        misuse(text(Id::NoSecondStage));
     const auto needsTiledName = [](const QString &file) {
         if (!TiledFile::formatOf(file))
             misuse(text(Id::NotTiledName).arg(file));

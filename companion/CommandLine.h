@@ -8,9 +8,10 @@
 
 struct CommandLine
 {
-    enum class Command { Help, Version, Page, Render, Check, Export, Import };
+    enum class Command { Help, Version, Page, Render, Check, Export, Import, Text, Diff };
     Command command = Command::Help;
     QString stage;   // the map file; for import the Tiled map
+    QString other;   // the second stage of diff
     QString output;  // -o; "-" is standard output
     QString before;  // --before
     QString after;   // --after

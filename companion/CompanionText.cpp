@@ -51,11 +51,18 @@ constexpr Pair Texts[] = {
      "      Tiled で保存したマップ (.tmx, .tmj) をマップファイルと詳細設定\n"
      "      ファイルに戻します。ステージにならないマップは、わけとマスを\n"
      "      示して断り、何も書きません。\n"
+     "  text ステージ.kwt\n"
+     "      マップを 180 文字 × 30 行のマップ文字で標準出力へ書きます\n"
+     "      (git の textconv に)。\n"
+     "  diff ステージ.kwt ステージ2.kwt [--json]\n"
+     "      変わったマス (X, Y と、前と後の文字とパレットの名前) と詳細設定を\n"
+     "      示します。\n"
+     "      --json     JSON で出力します\n"
      "  --help       この説明\n"
      "  --version    版\n"
      "\n"
-     "終了コード: 0 成功 (check では何も見つからなかった)、\n"
-     "1 見つかった・失敗した、2 使い方の誤り\n",
+     "終了コード: 0 成功 (check では何も見つからなかった、diff では同じ)、\n"
+     "1 見つかった・違った・失敗した、2 使い方の誤り\n",
      "Usage: vorzo-stage <command> STAGE.kwt [options]\n"
      "\n"
      "Works on a VorzoDazorad stage (the map file .kwt and the settings file .kwp of\n"
@@ -89,11 +96,18 @@ constexpr Pair Texts[] = {
      "      A map saved by Tiled (.tmx, .tmj) back as the map file and the\n"
      "      settings file; a map that is no stage is refused with the reason and\n"
      "      the cell, and nothing is written.\n"
+     "  text STAGE.kwt\n"
+     "      The map as 30 lines of 180 map letters on standard output (for git's\n"
+     "      textconv).\n"
+     "  diff STAGE.kwt OTHER.kwt [--json]\n"
+     "      The cells that changed (X, Y, the letters before and after with the\n"
+     "      palette's names) and the settings that did.\n"
+     "      --json     as JSON\n"
      "  --help       this text\n"
      "  --version    the version\n"
      "\n"
-     "Exit status: 0 success (check: nothing found), 1 something found or failed,\n"
-     "2 wrong usage\n"},
+     "Exit status: 0 success (check: nothing found; diff: the same), 1 something\n"
+     "found, different or failed, 2 wrong usage\n"},
     {Id::SeeHelp, "詳しくは vorzo-stage --help", "see vorzo-stage --help"},
     {Id::NoCommand, "コマンドがありません", "no command given"},
     {Id::UnknownCommand, "不明なコマンドです: %1", "unknown command: %1"},
@@ -167,6 +181,13 @@ constexpr Pair Texts[] = {
      "the property \"%1\" holds a line break or a zero character"},
     {Id::PropertyBadBase64, "プロパティ「%1」の値が base64 になっていません", "the property \"%1\" is not base64"},
     {Id::PropertyText, "プロパティ「%1」: %2", "the property \"%1\": %2"},
+    {Id::NoSecondStage, "比べるステージを 2 つ指定してください", "diff compares two stages: give the second"},
+    {Id::CellChanged, "X %1, Y %2: %3 → %4", "X %1, Y %2: %3 -> %4"},
+    {Id::CodeOutside, "(コード %1)", "(code %1)"},
+    {Id::SettingChanged, "設定 %1: %2 → %3", "setting %1: %2 -> %3"},
+    {Id::SettingAdded, "設定の行が加わりました: %1", "settings line added: %1"},
+    {Id::SettingRemoved, "設定の行がなくなりました: %1", "settings line removed: %1"},
+    {Id::SettingsOrder, "設定の行の並びが変わりました", "the settings lines are in another order"},
 };
 
 // The English of the system's messages the companion passes on; %1 stands
@@ -194,7 +215,7 @@ constexpr bool inOrderOfId()
         if (size_t(Texts[i].id) != i)
             return false;
     }
-    return std::size(Texts) == size_t(Id::PropertyText) + 1;
+    return std::size(Texts) == size_t(Id::SettingsOrder) + 1;
 }
 static_assert(inOrderOfId(), "one pair for every text, in the order of Id");
 

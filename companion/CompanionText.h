@@ -75,6 +75,14 @@ enum class Id {
     PropertyLineBreak, // %1 the name
     PropertyBadBase64, // %1 the name
     PropertyText,      // %1 the name, %2 why
+    // Two stages compared.
+    NoSecondStage,
+    CellChanged,    // %1 X, %2 Y, %3 before, %4 after
+    CodeOutside,    // %1 the code
+    SettingChanged, // %1 the key, %2 before, %3 after
+    SettingAdded,   // %1 the line
+    SettingRemoved, // %1 the line
+    SettingsOrder,
 };
 
 // The text in the language set.

@@ -1,13 +1,17 @@
-// vorzo-stage: a stage's page, its check and its picture, and the stage to
-// and from the Tiled map editor, from the command line, without a display. It reads the stage with the editor's
+// vorzo-stage: a stage's page, its check, its picture, its text and its
+// differences, and the stage to and from the Tiled map editor, from the
+// command line, without a display. It reads the stage with the editor's
 // readers and writes every file through the editor's safe save. It needs the
 // core only; a picture (also the tileset's of an export) is drawn by
 // vorzo-stage-render beside it, which it becomes.
 
 #include "CommandLine.h"
 #include "CompanionText.h"
+#include "DiffReport.h"
 #include "Run.h"
 #include "StageCheck.h"
+#include "StageDiff.h"
+#include "StageText.h"
 #include "TiledFile.h"
 
 #include "output/PageTemplates.h"
@@ -169,6 +173,29 @@ int importStage(const CommandLine &line)
     return Success;
 }
 
+int mapText(const CommandLine &line)
+{
+    StageMap map;
+    reading(line.stage, [&] { StageFiles::readMap(line.stage, map); });
+    writeOut(stageText(map));
+    return Success;
+}
+
+int diff(const CommandLine &line)
+{
+    StageMap maps[2];
+    SettingsList settings[2];
+    const QString stages[2] = {line.stage, line.other};
+    for (int i = 0; i < 2; ++i) {
+        const QString settingsPath = StageFiles::settingsPathOf(StageFiles::baseOf(stages[i]));
+        reading(stages[i], [&] { StageFiles::readMap(stages[i], maps[i]); });
+        settings[i] = reading(settingsPath, [&] { return StageFiles::readSettings(settingsPath); });
+    }
+    const StageDiff differences = diffStages(maps[0], settings[0], maps[1], settings[1]);
+    writeOut(line.json ? diffJson(differences, stages[0], stages[1]) : diffLines(differences));
+    return differences.isEmpty() ? Success : Problem;
+}
+
 // The drawing program beside this one, with the same arguments; returns
 // only when it cannot be started.
 int render(char *argv[])
@@ -197,6 +224,8 @@ int main(int argc, char *argv[])
         case CommandLine::Command::Render:
         case CommandLine::Command::Export: return render(argv);
         case CommandLine::Command::Import: return importStage(line);
+        case CommandLine::Command::Text: return mapText(line);
+        case CommandLine::Command::Diff: return diff(line);
         }
         return int(Problem);
     });

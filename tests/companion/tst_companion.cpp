@@ -1,11 +1,13 @@
 // vorzo-stage as a user runs it: the page equals the editor's, the picture
 // shows every cell as the canvas does, the check finds each planted fault,
-// and wrong usage or a failure never passes for success.
+// the text and the comparison of stages show every change, and wrong usage
+// or a failure never passes for success.
 
 #include "MetafileBytes.h"
 #include "TestFiles.h"
 #include "WindowFixture.h"
 
+#include "companion/PaletteNames.h"
 #include "pictures/PatternImage.h"
 #include "platform/ShiftJis.h"
 #include "platform/TextLines.h"
@@ -16,6 +18,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -132,6 +135,8 @@ private slots:
     void failuresAndWrongUsage();
     void helpFitsEightyColumns_data();
     void helpFitsEightyColumns();
+    void textAndDiffForVersionControl();
+    void paletteNamesAreTheForms();
 };
 
 void TestCompanion::pageIsTheEditorsPage_data()
@@ -496,6 +501,83 @@ void TestCompanion::helpFitsEightyColumns()
         if (columnsOf(line) > 80)
             QFAIL(qPrintable(QStringLiteral("%1 columns: %2").arg(columnsOf(line)).arg(line)));
     }
+}
+
+void TestCompanion::textAndDiffForVersionControl()
+{
+    QTemporaryDir dir;
+    QByteArray map(5400, char(99));
+    map[0] = char(0);              // X 0, Y 0: "A"
+    map[179 * 30 + 29] = char(64); // X 179, Y 29: "/"
+    map[10 * 30 + 5] = char(26);   // X 10, Y 5: "a"
+    QList<QByteArray> lines = defaultSettings().entries();
+    QVERIFY(TestFiles::put(dir.filePath("a.kwt"), map)
+            && TestFiles::put(dir.filePath("a.kwp"), TextLines::join(lines)));
+
+    const Run text = companion({"text", "a.kwt"}, dir.path());
+    QCOMPARE(text.status, 0);
+    const QList<QByteArray> rows = text.out.split('\n');
+    QCOMPARE(rows.size(), 31); // and nothing after the last line's end
+    QVERIFY(rows.last().isEmpty());
+    QCOMPARE(rows.at(0), 'A' + QByteArray(179, '.'));
+    QCOMPARE(rows.at(5).mid(9, 3), QByteArray(".a."));
+    QCOMPARE(rows.at(29), QByteArray(179, '.') + '/');
+
+    map[10 * 30 + 5] = char(36);  // "k  コイン"
+    map[20 * 30 + 7] = char(200); // a code no entry places
+    const qsizetype second = 1;   // score_v, the second line
+    const QByteArray secondKey = lines.at(second).left(lines.at(second).indexOf('='));
+    const QByteArray removed = lines.takeAt(3);
+    lines[second] = secondKey + "=9";
+    lines.append("extra=" + ShiftJis::encode(QStringLiteral("追加")));
+    QVERIFY(TestFiles::put(dir.filePath("b.kwt"), map)
+            && TestFiles::put(dir.filePath("b.kwp"), TextLines::join(lines)));
+
+    const Run diff = companion({"diff", "a.kwt", "b.kwt"}, dir.path());
+    QCOMPARE(diff.status, 1);
+    const QString value = QString::fromLatin1(SettingsList::valueOf(defaultSettings().entry(second)));
+    QCOMPARE(QString::fromUtf8(diff.out),
+             QStringLiteral("X 10, Y 5: a レンガ → k コイン\n"
+                            "X 20, Y 7: . 空白 → . (コード 200)\n"
+                            "設定 %1: %2 → 9\n"
+                            "設定の行がなくなりました: %3\n"
+                            "設定の行が加わりました: extra=追加\n")
+                 .arg(QString::fromLatin1(secondKey), value, QString::fromLatin1(removed)));
+
+    const Run json = companion({"diff", "--json", "a.kwt", "b.kwt"}, dir.path());
+    QCOMPARE(json.status, 1);
+    const QJsonObject report = QJsonDocument::fromJson(json.out).object();
+    QCOMPARE(report.value("equal").toBool(true), false);
+    const QJsonObject cell = report.value("cells").toArray().at(0).toObject();
+    QCOMPARE(cell.value("column").toInt(), 10);
+    QCOMPARE(cell.value("after").toObject().value("name").toString(), QString("コイン"));
+    QCOMPARE(report.value("settings").toArray().size(), 3);
+
+    // Reordered lines are a difference too; the same stage is none.
+    std::swap(lines[0], lines[1]);
+    QVERIFY(TestFiles::put(dir.filePath("c.kwt"), map)
+            && TestFiles::put(dir.filePath("c.kwp"), TextLines::join(lines)));
+    const Run order = companion({"diff", "b.kwt", "c.kwt"}, dir.path());
+    QCOMPARE(QString::fromUtf8(order.out), QString("設定の行の並びが変わりました\n"));
+    QCOMPARE(order.status, 1);
+    const Run same = companion({"diff", "a.kwt", "a.kwt"}, dir.path());
+    QCOMPARE(same.out, QByteArray());
+    QCOMPARE(same.status, 0);
+}
+
+void TestCompanion::paletteNamesAreTheForms()
+{
+    WindowFixture f(false);
+    int code = 0;
+    for (const char *name : {"list1", "list2", "list3"}) {
+        const QListWidget *list = f.control<QListWidget>(name);
+        for (int i = 0; i < list->count(); ++i, ++code) {
+            const CellCode placed = code > LastPlaceableCode ? EmptyCell : CellCode(code);
+            QCOMPARE(paletteNameOf(placed), list->item(i)->text().mid(1).trimmed());
+        }
+    }
+    QCOMPARE(code, LastPlaceableCode + 2);
+    QCOMPARE(paletteNameOf(65), QString());
 }
 
 QTEST_MAIN(TestCompanion)
