@@ -29,6 +29,7 @@
 #include "stage/Stage.h"
 
 #include <QCloseEvent>
+#include <QDialog>
 #include <QMenu>
 
 namespace {
@@ -42,6 +43,19 @@ void giveMenuHintsToTheirActions(QWidget *window)
 {
     for (QMenu *menu : window->findChildren<QMenu *>())
         menu->menuAction()->setStatusTip(menu->statusTip());
+}
+
+// Runs `dialog` until it is answered; one that is already running (an entry
+// reached again, say through a menu of the window it blocks) comes to the
+// front instead: a second run would end at once and lose its answer.
+void runModal(QDialog &dialog)
+{
+    if (dialog.isVisible()) {
+        dialog.raise();
+        dialog.activateWindow();
+        return;
+    }
+    dialog.exec();
 }
 
 } // namespace
@@ -235,39 +249,39 @@ void TVorzo::N7Click()
 
 void TVorzo::N9Click()
 {
-    m_windows.image().exec();
+    runModal(m_windows.image());
 }
 
 void TVorzo::N13Click()
 {
-    m_windows.settings().exec();
+    runModal(m_windows.settings());
 }
 
 void TVorzo::O1Click()
 {
-    m_windows.environment().exec();
+    runModal(m_windows.environment());
 }
 
 void TVorzo::F1Click()
 {
     m_windows.environment().selectPage(0);
-    m_windows.environment().exec();
+    runModal(m_windows.environment());
 }
 
 void TVorzo::T2Click()
 {
     m_windows.environment().selectPage(1);
-    m_windows.environment().exec();
+    runModal(m_windows.environment());
 }
 
 void TVorzo::Help2Click()
 {
-    m_windows.help().exec();
+    runModal(m_windows.help());
 }
 
 void TVorzo::About1Click()
 {
-    m_windows.about().exec();
+    runModal(m_windows.about());
 }
 
 // The accessories: the clock on its page, the related links.

@@ -56,6 +56,7 @@ status=0
     TMPDIR="$folder/tmp" XDG_RUNTIME_DIR="$folder/tmp" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb \
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS="suppressions=$root/tools/lsan.supp" \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    QT_MESSAGE_PATTERN='%{type}: %{message}%{if-warning} [%{backtrace depth=16 separator=" <- "}]%{endif}' \
     "$build/tests/vorzo-random-use" --program "$program/VorzoDazorad" --seed "$seed" --events "$events" \
     --log "$folder/program.log" ${picture:+--picture "$folder/picture.png"} || status=$?
 

@@ -5,7 +5,10 @@
 // answer to a ping for ten seconds), printing the seed and the last events.
 //
 //   vorzo-random-use --program DIR/VorzoDazorad --seed S --events N
-//                    [--picture FILE.png] [--log FILE]
+//                    [--picture FILE.png] [--log FILE] [--hold]
+//
+// --hold leaves the program running after the last event, for a look at
+// where a reproducer got to.
 //
 // The program is started in its own folder; when it ends by itself (the user
 // chose to quit) it is started again and the run goes on.
@@ -43,6 +46,7 @@ struct Options
     std::string log = "program.log";
     unsigned long long seed = 1;
     long events = 1000;
+    bool hold = false;
 };
 
 struct Window
@@ -69,6 +73,10 @@ Options parse(int argc, char **argv)
     Options o;
     for (int i = 1; i < argc; ++i) {
         const std::string name = argv[i];
+        if (name == "--hold") {
+            o.hold = true;
+            continue;
+        }
         if (i + 1 >= argc)
             usage();
         const std::string value = argv[++i];
@@ -94,18 +102,6 @@ std::string readFile(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// What the program's sanitizers said, if anything.
-std::string sanitizerReport(const std::string &log)
-{
-    const std::string text = readFile(log);
-    for (const char *marker : {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:"}) {
-        const auto at = text.find(marker);
-        if (at != std::string::npos)
-            return text.substr(at > 200 ? at - 200 : 0, 4000);
-    }
-    return {};
 }
 
 class Run
@@ -144,13 +140,19 @@ public:
             XFlush(display);
             if (!answers())
                 return fail("the program did not answer for 10 s");
+            if (!(report = faultReport()).empty())
+                return fail("the program reported a fault");
         }
-        kill(child, SIGTERM);
+        if (o.hold) {
+            std::printf("random use: %ld events sent, the program runs on\n", o.events);
+            std::fflush(stdout);
+        } else {
+            kill(child, SIGTERM);
+        }
         int status = 0;
         waitpid(child, &status, 0);
-        const std::string report = sanitizerReport(o.log);
-        if (!report.empty())
-            return fail("a sanitizer report");
+        if (!(report = faultReport()).empty())
+            return fail("the program reported a fault");
         std::printf("random use: seed %llu, %ld events, %d starts, %ld clipboard changes, %ld pages opened\n", o.seed,
                     o.events, starts, clipboardChanges, browserOpens());
         return 0;
@@ -158,6 +160,27 @@ public:
 
 private:
     // --- the program ---------------------------------------------------
+
+    // What the program said that shows a fault: its sanitizers' reports, and
+    // Qt's word that a dialog was asked to run while it already ran.
+    std::string faultReport()
+    {
+        std::ifstream in(o.log, std::ios::binary);
+        in.seekg(std::streamoff(logSeen));
+        const std::string more{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        logSeen += more.size();
+        logTail += more;
+        for (const char *marker : {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer",
+                                   "runtime error:", "QDialog::exec: Recursive call detected"}) {
+            const auto at = logTail.find(marker);
+            if (at != std::string::npos)
+                return logTail.substr(at > 200 ? at - 200 : 0, 4000);
+        }
+        // Enough to hold the start of a report cut between two reads.
+        if (logTail.size() > 8192)
+            logTail.erase(0, logTail.size() - 8192);
+        return {};
+    }
 
     void start()
     {
@@ -187,7 +210,7 @@ private:
         int status = 0;
         if (waitpid(child, &status, WNOHANG) != child)
             return true;
-        if (WIFEXITED(status) && WEXITSTATUS(status) == 0 && sanitizerReport(o.log).empty()) {
+        if (WIFEXITED(status) && WEXITSTATUS(status) == 0 && (report = faultReport()).empty()) {
             note("the program quit by itself");
             start();
             return true;
@@ -604,9 +627,10 @@ private:
                      o.events);
         for (const std::string &line : recent)
             std::fprintf(stderr, "  %s\n", line.c_str());
-        const std::string report = sanitizerReport(o.log);
+        if (report.empty())
+            report = faultReport();
         if (!report.empty())
-            std::fprintf(stderr, "the program's sanitizers said:\n%s\n", report.c_str());
+            std::fprintf(stderr, "the program said:\n%s\n", report.c_str());
         std::fprintf(stderr, "reproduce: vorzo-random-use --seed %llu --events %ld (program output in %s)\n", o.seed,
                      index + 1, o.log.c_str());
         if (child > 0)
@@ -622,7 +646,8 @@ private:
          textPlain = 0, textPlainUtf8 = 0, png = 0;
     KeyCode scratch = 0;
     pid_t child = -1;
-    std::string exitText;
+    std::string exitText, report, logTail;
+    size_t logSeen = 0;
     int starts = 0;
     long index = 0, pingStamp = 0, clipboardChanges = 0;
     Offer offer = Offer::Nothing;
