@@ -65,8 +65,13 @@ bool SettingsModel::setData(const QModelIndex &index, const QVariant &value, int
     text.remove(QLatin1Char('\r'));
     text.remove(QLatin1Char('\n'));
     // What is shown already is what is stored, byte for byte.
-    if (text == data(index, Qt::EditRole).toString())
+    const QString stored = data(index, Qt::EditRole).toString();
+    if (text == stored)
         return true;
+    if (text.size() > LongestEditedValue && text.size() > stored.size()) {
+        emit refused(QStringLiteral("設定値が長すぎます（%1文字まで）").arg(LongestEditedValue));
+        return false;
+    }
     QByteArray bytes;
     try {
         bytes = ShiftJis::encode(text);

@@ -11,6 +11,10 @@ class SettingsModel : public QAbstractTableModel
     Q_OBJECT
 public:
     enum Column { KeyColumn = 0, ValueColumn = 1 };
+    // The longest value an edit may make: a line edit with a longer line
+    // takes seconds for every repaint. Longer values read from a file stay
+    // whole and may be shortened.
+    static constexpr int LongestEditedValue = 65535;
 
     using QAbstractTableModel::QAbstractTableModel;
 

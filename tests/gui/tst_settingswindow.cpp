@@ -6,6 +6,7 @@
 #include "settings/DefaultSettings.h"
 #include "settings/Setting.h"
 #include "settings/SettingHelp.h"
+#include "settings/SettingsModel.h"
 
 #include "TestFiles.h"
 
@@ -43,6 +44,7 @@ private slots:
     void unencodableValueIsRefused();
     void pastedLinesBecomeOneValue();
     void aVeryLongValueKeepsEveryCharacter();
+    void aPasteBeyondTheLongestValueIsRefused();
     void restoringDefaultsOverAnEmptyList();
 
 private:
@@ -250,6 +252,27 @@ void TestSettingsWindow::aVeryLongValueKeepsEveryCharacter()
     QTest::keyClick(editor(), Qt::Key_End);
     QTest::keyClick(editor(), Qt::Key_Backspace);
     QCOMPARE(mainWindow()->stage().settingsList().value("moji_score"), QByteArray(39999, 'x'));
+}
+
+void TestSettingsWindow::aPasteBeyondTheLongestValueIsRefused()
+{
+    // A megabyte pasted into a value kept the window repainting for minutes.
+    WindowFixture f;
+    openSettings();
+    clickRow(64); // moji_left
+    const QByteArray before = mainWindow()->stage().settingsList().value("moji_left");
+    QTest::keyClick(editor(), Qt::Key_End);
+    QApplication::clipboard()->setText(QString(SettingsModel::LongestEditedValue, QLatin1Char('y')));
+    QTest::keyClick(editor(), Qt::Key_V, Qt::ControlModifier);
+    QTRY_COMPARE(f.dialogs.texts(Kind::Error).size(), 1);
+    QVERIFY(f.dialogs.texts(Kind::Error).at(0).contains(QStringLiteral("65535")));
+    QCOMPARE(mainWindow()->stage().settingsList().value("moji_left"), before);
+    QCOMPARE(editor()->text(), QString::fromLatin1(before));
+    // Up to the limit is a value like any other.
+    editor()->selectAll();
+    QTest::keyClick(editor(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(mainWindow()->stage().settingsList().value("moji_left"),
+             QByteArray(SettingsModel::LongestEditedValue, 'y'));
 }
 
 void TestSettingsWindow::restoringDefaultsOverAnEmptyList()
