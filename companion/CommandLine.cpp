@@ -44,13 +44,16 @@ const QList<Option> &optionsOf(CommandLine::Command command)
 
 const QStringList &commandNames()
 {
-    static const QStringList names{"page", "render", "check", "export", "import", "text", "diff"};
+    static const QStringList names{QStringLiteral("page"),   QStringLiteral("render"), QStringLiteral("check"),
+                                   QStringLiteral("export"), QStringLiteral("import"), QStringLiteral("text"),
+                                   QStringLiteral("diff")};
     return names;
 }
 
 Tiled::LayerFormat layerFormatOf(const QString &value)
 {
-    static const QStringList names{"csv", "base64", "zlib", "gzip", "zstd"};
+    static const QStringList names{QStringLiteral("csv"), QStringLiteral("base64"), QStringLiteral("zlib"),
+                                   QStringLiteral("gzip"), QStringLiteral("zstd")};
     const qsizetype index = names.indexOf(value);
     if (index < 0)
         misuse(text(Id::BadLayerFormat).arg(value));

@@ -35,9 +35,14 @@ bool sameFile(const QString &a, const QString &b)
 
 int run(const std::function<int(const CommandLine &)> &command)
 {
+    return run(QCoreApplication::arguments().mid(1), command);
+}
+
+int run(const QStringList &arguments, const std::function<int(const CommandLine &)> &command)
+{
     CompanionText::setLanguage(CompanionText::languageFromEnvironment());
     try {
-        return command(CommandLine::parse(QCoreApplication::arguments().mid(1)));
+        return command(CommandLine::parse(arguments));
     } catch (const CommandLine::Misuse &wrong) {
         say(wrong.message);
         say(text(Id::SeeHelp));

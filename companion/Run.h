@@ -23,6 +23,8 @@ enum ExitStatus { Success = 0, Problem = 1, WrongUsage = 2 };
 // program has made) and returns its status; wrong usage gives 2, a
 // VorzoError 1, each with its message.
 int run(const std::function<int(const CommandLine &)> &command);
+// The same on the given arguments (without the program's name).
+int run(const QStringList &arguments, const std::function<int(const CommandLine &)> &command);
 
 // From before the application is made: Qt's critical messages go to
 // standard error, and a fatal one ends the command there with status 1
