@@ -18,9 +18,27 @@ using CompanionText::text;
 namespace Companion {
 namespace {
 
+// A message is one line, whatever the names in it hold: a control
+// character (a line break in a file name, a terminal's escape sequence, C0
+// or C1) is written as its escape, \n, \r, \t or \xHH.
+QString oneLine(const QString &message)
+{
+    QString line;
+    for (const QChar c : message) {
+        const char16_t code = c.unicode();
+        if ((code >= 0x20 && code < 0x7F) || code > 0x9F)
+            line += c;
+        else if (code == '\n' || code == '\r' || code == '\t')
+            line += QLatin1String(code == '\n' ? "\\n" : code == '\r' ? "\\r" : "\\t");
+        else
+            line += QStringLiteral("\\x%1").arg(uint(code), 2, 16, QLatin1Char('0'));
+    }
+    return line;
+}
+
 void say(const QString &message)
 {
-    std::fprintf(stderr, "vorzo-stage: %s\n", message.toUtf8().constData());
+    std::fprintf(stderr, "vorzo-stage: %s\n", oneLine(message).toUtf8().constData());
 }
 
 bool sameFile(const QString &a, const QString &b)

@@ -14,4 +14,5 @@ set(VORZO_FUZZ_TARGETS
     fuzz_editorfile:vorzo_gui
     fuzz_preferences:vorzo_draw
     fuzz_page:vorzo_draw
+    fuzz_commandline:vorzo_draw
 )
