@@ -1,6 +1,8 @@
 // vorzo-stage's command line, run in a folder of stages, Tiled maps,
 // templates and pictures. The input: the arguments, each ended by a zero
-// byte. Whatever they are:
+// byte; the control bytes but tab, LF, CR and escape stand for the words of
+// the command line and the folder's names (below), so that a mutation
+// swaps one for another. Whatever the arguments are:
 // - the status is 0, 1 or 2; every line on standard error names the program;
 //   2 ends by pointing to the help; 1 says why on standard error (check and
 //   diff may instead list what they found on standard output); 0 says
@@ -64,7 +66,7 @@ QByteArray tiled(const QByteArray &cells, TiledFile::Format format)
     return TiledFile::write(TiledStage::mapOf(map, defaultSettings(), names, Tiled::LayerFormat::Zlib), format);
 }
 
-Files fixtures()
+Files makeFiles()
 {
     QByteArray map(5400, '\0');
     for (int i = 0; i < map.size(); ++i)
@@ -89,6 +91,13 @@ Files fixtures()
             {QStringLiteral("d/x.kwt"), map}};
 }
 
+// The folder's files as each command finds them.
+const Files &fixtures()
+{
+    static const Files files = makeFiles();
+    return files;
+}
+
 Files filesNow()
 {
     Files files;
@@ -105,7 +114,7 @@ Files filesNow()
 void makeFixtures()
 {
     QDir(folder()).removeRecursively();
-    const Files files = fixtures();
+    const Files &files = fixtures();
     for (auto file = files.begin(); file != files.end(); ++file) {
         const QString path = folder() + QLatin1Char('/') + file.key();
         QDir().mkpath(file.value() == "/" ? path : QFileInfo(path).path());
@@ -114,6 +123,24 @@ void makeFixtures()
             std::abort();
     }
     QDir::setCurrent(folder());
+}
+
+// An argument with its words in place of their control bytes.
+QByteArray argumentOf(const QByteArray &piece)
+{
+    static const QMap<char, QByteArray> words{{'\x01', "page"},    {'\x02', "render"},    {'\x03', "check"},
+                                              {'\x04', "export"},  {'\x05', "import"},    {'\x06', "text"},
+                                              {'\x07', "diff"},    {'\x08', "-o"},        {'\x0B', "--before"},
+                                              {'\x0C', "--after"}, {'\x0E', "--picture"}, {'\x0F', "--grid"},
+                                              {'\x10', "--scale"}, {'\x11', "--json"},    {'\x12', "--layer-format"},
+                                              {'\x13', "--"},      {'\x14', "s.kwt"},     {'\x15', "s.kwp"},
+                                              {'\x16', "f.kwt"},   {'\x17', "h.txt"},     {'\x18', "./"},
+                                              {'\x19', "p.bmp"},   {'\x1A', "m.wmf"},     {'\x1C', "t.tmx"},
+                                              {'\x1D', "t.tmj"},   {'\x1E', "n.kwt"},     {'\x1F', "d/"}};
+    QByteArray argument;
+    for (const char c : piece)
+        argument += words.value(c, QByteArray(1, c));
+    return argument;
 }
 
 // What the command writes when it succeeds, and what it reads.
@@ -251,7 +278,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         pieces.removeLast();
     QStringList arguments;
     for (const QByteArray &piece : pieces) {
-        const QString argument = QString::fromLocal8Bit(piece);
+        const QString argument = QString::fromLocal8Bit(argumentOf(piece));
         if (argument.startsWith(QLatin1Char('/')) || argument.contains(QLatin1String("..")))
             return 0;
         arguments.append(argument);
@@ -284,7 +311,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     // Only what the command writes, only on success, never over what it reads.
-    const Files before = fixtures(), now = filesNow();
+    const Files &before = fixtures();
+    const Files now = filesNow();
     QStringList written;
     if (outcome.status == 0 && line) {
         for (const QString &file : writes(*line))
