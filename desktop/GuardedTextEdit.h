@@ -3,16 +3,16 @@
 // context menu, paste()) ignores clipboard data that has no formats: Qt 6.4
 // crashes on such data, which the clipboard or the selection holds when the
 // program that filled it has quit. Forms use it in place of QPlainTextEdit
-// for every box that takes a paste.
+// for every box that takes a paste (and is fast with long lines).
 
 #include <QClipboard>
-#include <QPlainTextEdit>
+#include "LongLineTextEdit.h"
 
-class GuardedPlainTextEdit : public QPlainTextEdit
+class GuardedPlainTextEdit : public LongLineTextEdit
 {
     Q_OBJECT
 public:
-    using QPlainTextEdit::QPlainTextEdit;
+    using LongLineTextEdit::LongLineTextEdit;
 
     // Whether the clipboard (or the selection) holds something to paste.
     static bool canPasteFrom(QClipboard::Mode mode);
