@@ -1,8 +1,11 @@
 // The text editor with a 10 MB Shift-JIS file: opening and showing it, and
-// F3 finding a match near its end; the search alone for comparison.
+// F3 finding a match near its end; the search alone for comparison. Then a
+// line of 100,000 characters: one keystroke in it, and the idle program with
+// the caret in it (the caret blinks).
 
 #include "Median.h"
 #include "Offscreen.h"
+#include "ProcessorTime.h"
 
 #include "accessories/EditorFile.h"
 #include "accessories/TextSearch.h"
@@ -15,10 +18,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -108,5 +114,37 @@ int main(int argc, char *argv[])
         report(qts.constData(), runs,
                medianMicroseconds(runs, [&] { at = text.indexOf(what, 0, Qt::CaseInsensitive); }));
     }
+
+    QString line;
+    while (line.size() < 100000)
+        line += QStringLiteral("ステージの説明文です。ぼるぞクリエイター map0-0 value=12345 ＡＢＣ\t");
+    line.truncate(100000);
+    edit->setPlainText(line);
+    windows.editor().activateWindow();
+    edit->setFocus();
+    QTextCursor middle(edit->document());
+    middle.setPosition(50000);
+    edit->setTextCursor(middle);
+    QApplication::processEvents();
+    edit->viewport()->repaint();
+    // Processor time from the key to the repainted text area.
+    const int keys = 21;
+    report("a keystroke in a line of 100,000 characters (processor)", keys, medianProcessorMicroseconds(keys, [&] {
+               QTest::keyClick(edit, Qt::Key_A);
+               QApplication::processEvents();
+               edit->viewport()->repaint();
+           }));
+    const auto idleShare = [] {
+        QElapsedTimer idle;
+        const double begun = processorMilliseconds(CLOCK_PROCESS_CPUTIME_ID);
+        idle.start();
+        QEventLoop loop;
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        loop.exec();
+        return 100 * (processorMilliseconds(CLOCK_PROCESS_CPUTIME_ID) - begun) / idle.elapsed();
+    };
+    std::printf("%-48s %10.2f %% of one core over 10 s\n", "idle, the caret in that line", idleShare());
+    edit->setPlainText(QStringLiteral("short"));
+    std::printf("%-48s %10.2f %% of one core over 10 s\n", "idle, the caret in a short line", idleShare());
     return 0;
 }

@@ -1,5 +1,6 @@
 // The page refresh: the map and settings parameter texts alone, and the
-// whole F7 through the real main window (offscreen).
+// whole F7 through the real main window (offscreen), also with one settings
+// value of 40,000 characters until the page boxes in view have repainted.
 
 #include "Median.h"
 #include "Offscreen.h"
@@ -14,6 +15,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QPlainTextEdit>
+#include <QTabWidget>
 
 int main(int argc, char *argv[])
 {
@@ -41,5 +44,20 @@ int main(int argc, char *argv[])
     QAction *refresh = windows.main().findChild<QAction *>(QStringLiteral("N2"));
     const int refreshes = 200;
     report("F7 refresh through the main window", refreshes, medianMicroseconds(refreshes, [&] { refresh->trigger(); }));
+
+    SettingsList longValue = workspace.stage().settingsList();
+    longValue.setEntry(0, SettingsList::keyOf(longValue.entry(0)) + '=' + QByteArray(40000, '7'));
+    workspace.stage().settings().replace(longValue);
+    windows.main().findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    QApplication::processEvents();
+    const auto boxes = windows.main().findChildren<QPlainTextEdit *>();
+    const int longRefreshes = 21;
+    report("F7 with a value of 40,000 characters, repainted", longRefreshes, medianMicroseconds(longRefreshes, [&] {
+               refresh->trigger();
+               QApplication::processEvents();
+               for (QPlainTextEdit *box : boxes)
+                   if (box->isVisible())
+                       box->viewport()->repaint();
+           }));
     return 0;
 }

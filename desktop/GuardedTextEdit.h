@@ -5,8 +5,8 @@
 // program that filled it has quit. Forms use it in place of QPlainTextEdit
 // for every box that takes a paste (and is fast with long lines).
 
-#include <QClipboard>
 #include "LongLineTextEdit.h"
+#include <QClipboard>
 
 class GuardedPlainTextEdit : public LongLineTextEdit
 {
