@@ -30,6 +30,23 @@ THelpForm::THelpForm(QWidget *parent) : QDialog(parent), m_ui(new Ui::THelpForm)
     setFixedSize(size());
     Desktop::centreOnEveryShow(this);
 
+    connect(m_ui->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// The pages are laid out when the window first shows, not at the program's
+// start: five pages of wrapped Japanese text cost the start several
+// milliseconds for a window that is seldom opened.
+void THelpForm::showEvent(QShowEvent *event)
+{
+    fillPages();
+    QDialog::showEvent(event);
+}
+
+void THelpForm::fillPages()
+{
+    if (m_filled)
+        return;
+    m_filled = true;
     const struct
     {
         QPlainTextEdit *memo;
@@ -40,7 +57,6 @@ THelpForm::THelpForm(QWidget *parent) : QDialog(parent), m_ui(new Ui::THelpForm)
     };
     for (const auto &page : pages)
         page.memo->setPlainText(helpPage(page.name));
-    connect(m_ui->OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 THelpForm::~THelpForm()

@@ -13,6 +13,12 @@ public:
     explicit THelpForm(QWidget *parent = nullptr);
     ~THelpForm() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void fillPages();
+
     Ui::THelpForm *m_ui;
+    bool m_filled = false;
 };

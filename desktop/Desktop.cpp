@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPalette>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QScreen>
@@ -57,6 +58,21 @@ void useFormFont(QWidget *form, int pixels)
     QFont font = form->font();
     font.setPixelSize(pixels);
     form->setFont(font);
+}
+
+void colourPanel(QWidget *panel, QColor background, QColor text, int pixels)
+{
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Light, background.lighter(115));
+    palette.setColor(QPalette::Dark, background.darker(150));
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+    QFont font = panel->font();
+    font.setBold(true);
+    font.setPixelSize(pixels);
+    panel->setFont(font);
 }
 
 void centreOnScreen(QWidget *window)

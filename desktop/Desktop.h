@@ -3,6 +3,8 @@
 // its hints, the Japanese texts of the standard dialogs, the real dialogs and
 // the desktop's opener.
 
+#include <QColor>
+
 class QApplication;
 class QWidget;
 
@@ -20,6 +22,11 @@ void installServices();
 void useFormFont(QWidget *form, int pixels = 12);
 
 void centreOnScreen(QWidget *window);
+
+// A panel in two colours with bold text of the given size, drawn as a style
+// sheet of background and colour draws it (the raised frame shaded from the
+// background), without a style sheet's cost at start.
+void colourPanel(QWidget *panel, QColor background, QColor text, int pixels);
 
 // Every control of the window that has a hint gives it to a screen reader
 // as its description.

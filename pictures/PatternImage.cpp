@@ -2,6 +2,9 @@
 
 #include "BuiltInPattern.h"
 
+#include <QBuffer>
+#include <QImageReader>
+
 // Bitmaps are opaque; icons and metafiles keep their transparency.
 PatternImage::PatternImage(QImage picture, Kind kind)
     : m_image(
@@ -12,7 +15,11 @@ PatternImage::PatternImage(QImage picture, Kind kind)
 
 PatternImage PatternImage::builtIn()
 {
-    QImage picture;
-    picture.loadFromData(BuiltInPatternBitmap, int(BuiltInPatternBitmapSize), "BMP");
-    return PatternImage(picture, Kind::Bitmap);
+    QBuffer buffer;
+    buffer.setData(reinterpret_cast<const char *>(BuiltInPatternBitmap), int(BuiltInPatternBitmapSize));
+    buffer.open(QIODevice::ReadOnly);
+    // Qt's own bitmap reader, without loading every image plugin to ask.
+    QImageReader reader(&buffer, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    return PatternImage(reader.read(), Kind::Bitmap);
 }

@@ -167,6 +167,9 @@ QImage readRaster(const QByteArray &bytes, const char *format)
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
+    // The format is known: without this the reader loads every image plugin
+    // (SVG, GIF, JPEG...) to ask whether it reads the bytes.
+    reader.setAutoDetectImageFormat(false);
     reader.setAllocationLimit(int(MaxImageBytes >> 20));
 
     QImage chosen;

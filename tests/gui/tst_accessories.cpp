@@ -146,6 +146,8 @@ void TestAccessories::clockShowsTheTimeAndTheAlarmRingsThroughModalWindows()
 void TestAccessories::helpPages()
 {
     WindowFixture f;
+    // The pages are filled when the window shows.
+    helpForm()->show();
     auto *pages = helpForm()->findChild<QTabWidget *>(QStringLiteral("PageControl1"));
     const QList<QPair<QString, QString>> expected{
         {"基本的な使い方", "1.概要"},   {"セーブ・オープン", "1.ぼるぞクリエイターが保存するファイル"},

@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -42,6 +43,8 @@ class TestMainWindow : public QObject
     Q_OBJECT
 private slots:
     void startUpState();
+    void coordinatePanelsLookAsTheirStyleSheetDrawsThem_data();
+    void coordinatePanelsLookAsTheirStyleSheetDrawsThem();
     void everyShortcutReachesItsEntry_data();
     void everyShortcutReachesItsEntry();
     void closeAsks_data();
@@ -506,6 +509,41 @@ void TestMainWindow::stageMenuShowsTheProjectAndTheStageFromItsStart()
     QCOMPARE(mainWindow()->mapView().origin(), (ViewOrigin{0, 0}));
     QCOMPARE(f.control<QLabel>("x0")->text(), QStringLiteral("0"));
     QVERIFY(f.dialogs.texts(Kind::Error).isEmpty());
+}
+
+// The panels' colours were a style sheet each; a palette draws the same
+// pixels at a fraction of the start's cost.
+void TestMainWindow::coordinatePanelsLookAsTheirStyleSheetDrawsThem_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("sheet");
+    const QString column = QStringLiteral("QLabel { background: red; color: blue; font-weight: bold; font-size: %1px; }");
+    const QString row = QStringLiteral("QLabel { background: blue; color: red; font-weight: bold; font-size: %1px; }");
+    QTest::newRow("x0") << "x0" << column.arg(14);
+    QTest::newRow("x8, the wider one") << "x8" << column.arg(14);
+    QTest::newRow("y9") << "y9" << row.arg(14);
+    QTest::newRow("AxisX") << "AxisX" << column.arg(12);
+    QTest::newRow("AxisY") << "AxisY" << row.arg(12);
+}
+
+void TestMainWindow::coordinatePanelsLookAsTheirStyleSheetDrawsThem()
+{
+    QFETCH(QString, panel);
+    QFETCH(QString, sheet);
+    WindowFixture f;
+    mainWindow()->mapView().SetViewOrigin(127, 13);
+    auto *shown = f.control<QLabel>(qPrintable(panel));
+    QLabel drawn(shown->text(), shown->parentWidget());
+    drawn.setGeometry(shown->geometry());
+    drawn.setAlignment(shown->alignment());
+    drawn.setFrameShape(shown->frameShape());
+    drawn.setFrameShadow(shown->frameShadow());
+    drawn.setLineWidth(shown->lineWidth());
+    drawn.setStyleSheet(sheet);
+    drawn.show();
+    QApplication::processEvents();
+    QCOMPARE(shown->grab().toImage().convertToFormat(QImage::Format_RGB32),
+             drawn.grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 void TestMainWindow::clipboardDataWithoutFormatsPastesNothing()
