@@ -517,7 +517,8 @@ void TestMainWindow::coordinatePanelsLookAsTheirStyleSheetDrawsThem_data()
 {
     QTest::addColumn<QString>("panel");
     QTest::addColumn<QString>("sheet");
-    const QString column = QStringLiteral("QLabel { background: red; color: blue; font-weight: bold; font-size: %1px; }");
+    const QString column = QStringLiteral(
+        "QLabel { background: red; color: blue; font-weight: bold; font-size: %1px; }");
     const QString row = QStringLiteral("QLabel { background: blue; color: red; font-weight: bold; font-size: %1px; }");
     QTest::newRow("x0") << "x0" << column.arg(14);
     QTest::newRow("x8, the wider one") << "x8" << column.arg(14);
