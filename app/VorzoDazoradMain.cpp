@@ -67,11 +67,11 @@ TVorzo::TVorzo(Workspace &workspace, const Windows &windows, QWidget *parent)
     Desktop::useFormFont(this);
     giveMenuHintsToTheirActions(this);
     // The coordinate panels: columns blue on red, rows red on blue.
-    for (QLabel *column : {m_ui->x0, m_ui->x1, m_ui->x2, m_ui->x3, m_ui->x4, m_ui->x5, m_ui->x6, m_ui->x7, m_ui->x8,
-                           m_ui->x9})
+    for (QLabel *column :
+         {m_ui->x0, m_ui->x1, m_ui->x2, m_ui->x3, m_ui->x4, m_ui->x5, m_ui->x6, m_ui->x7, m_ui->x8, m_ui->x9})
         Desktop::colourPanel(column, Qt::red, Qt::blue, 14);
-    for (QLabel *row : {m_ui->y0, m_ui->y1, m_ui->y2, m_ui->y3, m_ui->y4, m_ui->y5, m_ui->y6, m_ui->y7, m_ui->y8,
-                        m_ui->y9})
+    for (QLabel *row :
+         {m_ui->y0, m_ui->y1, m_ui->y2, m_ui->y3, m_ui->y4, m_ui->y5, m_ui->y6, m_ui->y7, m_ui->y8, m_ui->y9})
         Desktop::colourPanel(row, Qt::blue, Qt::red, 14);
     Desktop::colourPanel(m_ui->AxisX, Qt::red, Qt::blue, 12);
     Desktop::colourPanel(m_ui->AxisY, Qt::blue, Qt::red, 12);

@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QStatusBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QStatusBar>
 
 int main(int argc, char *argv[])
 {

@@ -9,9 +9,9 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QPalette>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QPalette>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTranslator>
