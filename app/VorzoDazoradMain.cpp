@@ -75,6 +75,10 @@ TVorzo::TVorzo(Workspace &workspace, const Windows &windows, QWidget *parent)
         Desktop::colourPanel(row, Qt::blue, Qt::red, 14);
     Desktop::colourPanel(m_ui->AxisX, Qt::red, Qt::blue, 12);
     Desktop::colourPanel(m_ui->AxisY, Qt::blue, Qt::red, 12);
+    // The mini-map and its marker of the view, the caption of the finished page.
+    Desktop::fillBackground(m_ui->allmap, Qt::yellow);
+    Desktop::fillBackground(m_ui->mappos, Qt::red);
+    Desktop::fillBackground(m_ui->FinalCaption, Qt::green);
 
     // Silver, the face of the window and of everything drawn on it.
     QPalette silver = QMainWindow::palette();

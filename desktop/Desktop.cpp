@@ -60,6 +60,14 @@ void useFormFont(QWidget *form, int pixels)
     form->setFont(font);
 }
 
+void fillBackground(QWidget *widget, QColor background)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
 void colourPanel(QWidget *panel, QColor background, QColor text, int pixels)
 {
     QPalette palette = panel->palette();

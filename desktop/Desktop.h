@@ -28,6 +28,10 @@ void centreOnScreen(QWidget *window);
 // background), without a style sheet's cost at start.
 void colourPanel(QWidget *panel, QColor background, QColor text, int pixels);
 
+// A widget filled with one colour behind its text, as a style sheet's
+// background fills it.
+void fillBackground(QWidget *widget, QColor background);
+
 // Every control of the window that has a hint gives it to a screen reader
 // as its description.
 void describeFromHints(QWidget *window);

@@ -43,8 +43,8 @@ class TestMainWindow : public QObject
     Q_OBJECT
 private slots:
     void startUpState();
-    void coordinatePanelsLookAsTheirStyleSheetDrawsThem_data();
-    void coordinatePanelsLookAsTheirStyleSheetDrawsThem();
+    void coloursLookAsTheirStyleSheetsDrawThem_data();
+    void coloursLookAsTheirStyleSheetsDrawThem();
     void everyShortcutReachesItsEntry_data();
     void everyShortcutReachesItsEntry();
     void closeAsks_data();
@@ -511,11 +511,11 @@ void TestMainWindow::stageMenuShowsTheProjectAndTheStageFromItsStart()
     QVERIFY(f.dialogs.texts(Kind::Error).isEmpty());
 }
 
-// The panels' colours were a style sheet each; a palette draws the same
-// pixels at a fraction of the start's cost.
-void TestMainWindow::coordinatePanelsLookAsTheirStyleSheetDrawsThem_data()
+// Their colours were style sheets; palettes draw the same pixels at a
+// fraction of the start's cost.
+void TestMainWindow::coloursLookAsTheirStyleSheetsDrawThem_data()
 {
-    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("sheet");
     const QString column = QStringLiteral(
         "QLabel { background: red; color: blue; font-weight: bold; font-size: %1px; }");
@@ -525,26 +525,27 @@ void TestMainWindow::coordinatePanelsLookAsTheirStyleSheetDrawsThem_data()
     QTest::newRow("y9") << "y9" << row.arg(14);
     QTest::newRow("AxisX") << "AxisX" << column.arg(12);
     QTest::newRow("AxisY") << "AxisY" << row.arg(12);
+    QTest::newRow("the mini-map") << "allmap"
+                                  << "QLabel#allmap { background: yellow; }";
+    QTest::newRow("its marker") << "mappos"
+                                << "QFrame#mappos { background: red; border: 1px solid red; }";
+    QTest::newRow("the finished page's caption") << "FinalCaption"
+                                                 << "background: lime;";
 }
 
-void TestMainWindow::coordinatePanelsLookAsTheirStyleSheetDrawsThem()
+void TestMainWindow::coloursLookAsTheirStyleSheetsDrawThem()
 {
-    QFETCH(QString, panel);
+    QFETCH(QString, name);
     QFETCH(QString, sheet);
     WindowFixture f;
     mainWindow()->mapView().SetViewOrigin(127, 13);
-    auto *shown = f.control<QLabel>(qPrintable(panel));
-    QLabel drawn(shown->text(), shown->parentWidget());
-    drawn.setGeometry(shown->geometry());
-    drawn.setAlignment(shown->alignment());
-    drawn.setFrameShape(shown->frameShape());
-    drawn.setFrameShadow(shown->frameShadow());
-    drawn.setLineWidth(shown->lineWidth());
-    drawn.setStyleSheet(sheet);
-    drawn.show();
+    f.control<QTabWidget>("PageControl1")->setCurrentIndex(name == "FinalCaption" ? TVorzo::HtmlPage : 0);
+    auto *widget = f.control<QWidget>(qPrintable(name));
     QApplication::processEvents();
-    QCOMPARE(shown->grab().toImage().convertToFormat(QImage::Format_RGB32),
-             drawn.grab().toImage().convertToFormat(QImage::Format_RGB32));
+    const QImage drawn = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    widget->setStyleSheet(sheet);
+    QApplication::processEvents();
+    QCOMPARE(drawn, widget->grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 void TestMainWindow::clipboardDataWithoutFormatsPastesNothing()
