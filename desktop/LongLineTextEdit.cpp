@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -43,11 +44,12 @@ int stepCursor(const QTextLayout &layout, int position, int steps, bool forward)
     return position;
 }
 
-// A part of a line laid out on its own, with the selections within it.
-struct Slice
+// A part of a line laid out on its own.
+struct SlicedLine
 {
     std::unique_ptr<QTextLayout> layout;
-    QList<QTextLayout::FormatRange> selections;
+    int from = 0, to = 0;
+    bool reachesBlockEnd = false;
 };
 
 // Lays out the characters of a block's lines between the clip's left and
@@ -57,32 +59,33 @@ struct Slice
 // pixels of the whole line's. Nothing when a slice ends elsewhere than its
 // part of the line (a screen whose tab stops scale, say): the line is then
 // Qt's to draw.
-std::optional<std::vector<Slice>> sliced(const QTextBlock &block, const QFont &font, const QTextOption &option,
-                                         QPaintDevice *device, QPointF origin,
-                                         const QList<QTextLayout::FormatRange> &selections, const QRectF &clip)
+std::optional<std::vector<SlicedLine>> sliced(const QTextBlock &block, const QFont &font, const QTextOption &option,
+                                              QPaintDevice *device, QPointF origin, const QRectF &clip)
 {
     const QTextLayout &layout = *block.layout();
     const QString text = block.text();
-    std::vector<Slice> slices;
+    std::vector<SlicedLine> lines;
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
         const QRectF rect = line.rect().translated(origin);
         if (rect.bottom() < clip.top() || rect.top() > clip.bottom())
             continue;
         const int lineStart = line.textStart(), lineEnd = line.textStart() + line.textLength();
-        const int from = std::max(lineStart,
-                                  stepCursor(layout, line.xToCursor(clip.left() - origin.x()), SliceMargin, false));
-        const int to = std::min(lineEnd,
-                                stepCursor(layout, line.xToCursor(clip.right() - origin.x()), SliceMargin, true));
-        const bool reachesBlockEnd = to == lineEnd && i == layout.lineCount() - 1;
-        if (from >= to && !reachesBlockEnd)
+        SlicedLine slice;
+        slice.from = std::max(lineStart,
+                              stepCursor(layout, line.xToCursor(clip.left() - origin.x()), SliceMargin, false));
+        slice.to = std::min(lineEnd, stepCursor(layout, line.xToCursor(clip.right() - origin.x()), SliceMargin, true));
+        slice.reachesBlockEnd = slice.to == lineEnd && i == layout.lineCount() - 1;
+        if (slice.from >= slice.to && !slice.reachesBlockEnd)
             continue;
 
-        const qreal x = line.cursorToX(from);
-        Slice slice{std::make_unique<QTextLayout>(text.mid(from, to - from), font, device), {}};
+        const int length = slice.to - slice.from;
+        const qreal x = line.cursorToX(slice.from);
+        slice.layout = std::make_unique<QTextLayout>(text.mid(slice.from, length), font, device);
         // No character of the slice is wider than the font's widest or a tab.
         const qreal widest = std::max(QFontMetricsF(font).maxWidth(), option.tabStopDistance());
-        slice.layout->setTextOption(tabsOfTheLine(option, x - line.x(), (to - from) * widest));
+        slice.layout->setTextOption(tabsOfTheLine(option, x - line.x(), length * widest));
+        slice.layout->setCacheEnabled(true);
         slice.layout->beginLayout();
         QTextLine sliceLine = slice.layout->createLine();
         sliceLine.setLeadingIncluded(true);
@@ -90,39 +93,93 @@ std::optional<std::vector<Slice>> sliced(const QTextBlock &block, const QFont &f
         // Moved only now, as the document moves its lines: tab stops are
         // placed where the line stands while it is laid out.
         sliceLine.setPosition(QPointF(x, line.y()));
-        if (sliceLine.cursorToX(to - from) != line.cursorToX(to))
+        if (sliceLine.cursorToX(length) != line.cursorToX(slice.to))
             return std::nullopt;
-
-        for (const QTextLayout::FormatRange &range : selections) {
-            const int start = std::max(range.start, from);
-            // A selection through the line end marks it, as Qt does.
-            const int end = reachesBlockEnd ? range.start + range.length : std::min(range.start + range.length, to);
-            if (end > start)
-                slice.selections.append({start - from, end - start, range.format});
-        }
-        slices.push_back(std::move(slice));
+        lines.push_back(std::move(slice));
     }
-    return slices;
+    return std::optional(std::move(lines));
 }
 
-// Draws a long block in slices, or Qt's way where slicing cannot match it;
-// true for slices.
-bool drawLongBlock(QPainter &painter, const QTextBlock &block, const QFont &font, const QTextOption &option,
-                   QPointF offset, const QList<QTextLayout::FormatRange> &selections, const QRectF &clip)
+// The selections within a slice, counted from its start.
+QList<QTextLayout::FormatRange> selectionsIn(const SlicedLine &slice, const QList<QTextLayout::FormatRange> &selections)
 {
-    const QTextLayout &layout = *block.layout();
-    const QPointF origin = offset + layout.position();
-    const auto slices = sliced(block, font, option, painter.device(), origin, selections, clip);
-    if (!slices) {
-        layout.draw(&painter, offset, selections, clip);
-        return false;
+    QList<QTextLayout::FormatRange> within;
+    for (const QTextLayout::FormatRange &range : selections) {
+        const int start = std::max(range.start, slice.from);
+        // A selection through the line end marks it, as Qt does.
+        const int end = slice.reachesBlockEnd ? range.start + range.length
+                                              : std::min(range.start + range.length, slice.to);
+        if (end > start)
+            within.append({start - slice.from, end - start, range.format});
     }
-    for (const Slice &slice : *slices)
-        slice.layout->draw(&painter, origin, slice.selections, clip);
-    return true;
+    return within;
 }
 
 } // namespace
+
+// The slices of the last repaint: a caret blink repaints the same part of
+// the same text, and finding a slice's ends walks the whole line.
+struct LongLineTextEdit::SliceCache
+{
+    struct Block
+    {
+        Block() = default;
+        Block(Block &&) noexcept = default;
+        Block &operator=(Block &&) noexcept = default;
+
+        int number = -1, revision = -1;
+        QRectF clip;
+        QPointF origin;
+        QFont font;
+        qreal tabStops = 0;
+        qreal pixelRatio = 1;
+        std::vector<SlicedLine> lines;
+
+        bool fits(const Block &other) const
+        {
+            return number == other.number && revision == other.revision && clip == other.clip && origin == other.origin
+                   && font == other.font && tabStops == other.tabStops && pixelRatio == other.pixelRatio;
+        }
+    };
+    std::vector<Block> blocks;
+};
+
+LongLineTextEdit::LongLineTextEdit(QWidget *parent) : QPlainTextEdit(parent), m_cache(std::make_unique<SliceCache>()) {}
+
+LongLineTextEdit::~LongLineTextEdit() = default;
+
+// Draws a long block in slices, or Qt's way where slicing cannot match it;
+// true for slices. The slices drawn go into `drawn`.
+bool LongLineTextEdit::drawLongBlock(QPainter &painter, const QTextBlock &block, QPointF offset,
+                                     const QList<QTextLayout::FormatRange> &selections, const QRectF &clip,
+                                     SliceCache &drawn)
+{
+    const QTextLayout &layout = *block.layout();
+    SliceCache::Block key;
+    key.number = block.blockNumber();
+    key.revision = document()->revision();
+    key.clip = clip;
+    key.origin = offset + layout.position();
+    key.font = document()->defaultFont();
+    key.tabStops = document()->defaultTextOption().tabStopDistance();
+    key.pixelRatio = painter.device()->devicePixelRatioF();
+    const auto cached = std::find_if(m_cache->blocks.begin(), m_cache->blocks.end(),
+                                     [&key](const SliceCache::Block &b) { return b.fits(key); });
+    if (cached != m_cache->blocks.end()) {
+        key.lines = std::move(cached->lines);
+    } else {
+        auto lines = sliced(block, key.font, document()->defaultTextOption(), painter.device(), key.origin, clip);
+        if (!lines) {
+            layout.draw(&painter, offset, selections, clip);
+            return false;
+        }
+        key.lines = std::move(*lines);
+    }
+    for (const SlicedLine &slice : key.lines)
+        slice.layout->draw(&painter, key.origin, selectionsIn(slice, selections), clip);
+    drawn.blocks.push_back(std::move(key));
+    return true;
+}
 
 void LongLineTextEdit::paintEvent(QPaintEvent *event)
 {
@@ -168,9 +225,9 @@ void LongLineTextEdit::paintInSlices(QPaintEvent *event)
 
     const QAbstractTextDocumentLayout::PaintContext context = getPaintContext();
     painter.setPen(context.palette.text().color());
-    const QFont font = document()->defaultFont();
     const QTextOption option = document()->defaultTextOption();
     const bool editable = !isReadOnly();
+    SliceCache drawn;
 
     QTextBlock block = firstVisibleBlock();
     for (; block.isValid(); block = block.next()) {
@@ -212,7 +269,7 @@ void LongLineTextEdit::paintInSlices(QPaintEvent *event)
             if (!isLong(block) || wholeLines || composing || !option.tabs().isEmpty())
                 layout->draw(&painter, offset, selections, clip);
             else
-                m_slicedLines += drawLongBlock(painter, block, font, option, offset, selections, clip) ? 1 : 0;
+                m_slicedLines += drawLongBlock(painter, block, offset, selections, clip, drawn) ? 1 : 0;
             const bool drawCursor = (editable || (textInteractionFlags() & Qt::TextSelectableByKeyboard))
                                     && context.cursorPosition >= position && context.cursorPosition < position + length;
             if (drawCursor || (editable && context.cursorPosition < -1 && composing)) {
@@ -228,4 +285,5 @@ void LongLineTextEdit::paintInSlices(QPaintEvent *event)
     if (backgroundVisible() && !block.isValid() && offset.y() <= clip.bottom()
         && (centerOnScroll() || verticalScrollBar()->maximum() == verticalScrollBar()->minimum()))
         painter.fillRect(QRect(QPoint(clip.left(), int(offset.y())), clip.bottomRight()), palette().window());
+    *m_cache = std::move(drawn);
 }

@@ -7,12 +7,16 @@
 // else is Qt's own painting.
 
 #include <QPlainTextEdit>
+#include <QTextLayout>
+
+#include <memory>
 
 class LongLineTextEdit : public QPlainTextEdit
 {
     Q_OBJECT
 public:
-    using QPlainTextEdit::QPlainTextEdit;
+    explicit LongLineTextEdit(QWidget *parent = nullptr);
+    ~LongLineTextEdit() override;
 
     // From this length on (in characters, with the line end) a line is drawn
     // in slices and keeps its shaped glyphs, about 30 bytes a character
@@ -26,8 +30,13 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    struct SliceCache;
+
     bool keepLongLinesInView();
     void paintInSlices(QPaintEvent *event);
+    bool drawLongBlock(QPainter &painter, const QTextBlock &block, QPointF offset,
+                       const QList<QTextLayout::FormatRange> &selections, const QRectF &clip, SliceCache &drawn);
 
+    std::unique_ptr<SliceCache> m_cache;
     int m_slicedLines = 0;
 };
