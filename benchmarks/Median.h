@@ -22,5 +22,5 @@ template <typename Work> double medianMicroseconds(int runs, Work work)
 
 inline void report(const char *what, int runs, double median)
 {
-    std::printf("%-48s median %10.1f us over %d runs\n", what, median, runs);
+    std::printf("%-52s median %10.1f us over %d runs\n", what, median, runs);
 }

@@ -3,7 +3,10 @@
 // server tells), and its resident size read a second later. Prints both
 // medians, their ratio and both sizes.
 //
-//   xvfb-run -a -s "-screen 0 1024x768x24" build/benchmarks/bench_startup [RUNS]
+//   xvfb-run -a -s "-screen 0 1024x768x24" build/benchmarks/bench_startup [RUNS [PROGRAM_FOLDER...]]
+//
+// Program folders (a build's dist/) compare other builds of the editor, all
+// started in turn with the bare window.
 //
 // The editor starts in the program folder, so it loads its preferred picture
 // and setting help, runs its clock and creates all seven windows as always.
@@ -118,32 +121,39 @@ int main(int argc, char *argv[])
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
 
-    const std::string bare = std::string(VORZO_BENCHMARK_DIR) + "/bare_window";
-    const std::string editor = std::string(VORZO_DIST_DIR) + "/VorzoDazorad";
-    // One start of each first, so that both find their files in the cache.
-    if (!start(display, bare, VORZO_BENCHMARK_DIR) || !start(display, editor, VORZO_DIST_DIR)) {
-        std::fprintf(stderr, "a program did not show a window\n");
-        return 1;
-    }
-    std::vector<double> bareTimes, editorTimes, bareSizes, editorSizes;
-    for (int i = 0; i < runs; ++i) {
-        const auto b = start(display, bare, VORZO_BENCHMARK_DIR);
-        const auto e = start(display, editor, VORZO_DIST_DIR);
-        if (!b || !e) {
-            std::fprintf(stderr, "a program did not show a window\n");
-            return 1;
+    // The programs in turn: the bare window, then each editor.
+    struct Program
+    {
+        std::string name, path, folder;
+        std::vector<double> times, sizes;
+    };
+    std::vector<Program> programs{
+        {"bare Qt window", std::string(VORZO_BENCHMARK_DIR) + "/bare_window", VORZO_BENCHMARK_DIR, {}, {}}};
+    if (argc <= 2)
+        programs.push_back({"the editor", std::string(VORZO_DIST_DIR) + "/VorzoDazorad", VORZO_DIST_DIR, {}, {}});
+    for (int i = 2; i < argc; ++i)
+        programs.push_back({argv[i], std::string(argv[i]) + "/VorzoDazorad", argv[i], {}, {}});
+    // One start of each first, so that all find their files in the cache.
+    for (int i = -1; i < runs; ++i) {
+        for (Program &program : programs) {
+            const auto started = start(display, program.path, program.folder);
+            if (!started) {
+                std::fprintf(stderr, "%s did not show a window\n", program.path.c_str());
+                return 1;
+            }
+            if (i >= 0) {
+                program.times.push_back(started->milliseconds);
+                program.sizes.push_back(started->residentMegabytes);
+            }
         }
-        bareTimes.push_back(b->milliseconds);
-        bareSizes.push_back(b->residentMegabytes);
-        editorTimes.push_back(e->milliseconds);
-        editorSizes.push_back(e->residentMegabytes);
     }
-    const double bareTime = median(bareTimes), editorTime = median(editorTimes);
-    const double bareSize = median(bareSizes), editorSize = median(editorSizes);
     std::printf("start to the first mapped window, median of %d interleaved starts\n", runs);
-    std::printf("  bare Qt window   %7.1f ms   %6.1f MB resident\n", bareTime, bareSize);
-    std::printf("  the editor       %7.1f ms   %6.1f MB resident\n", editorTime, editorSize);
-    std::printf("  ratio            %7.2f ×    %+6.1f MB\n", editorTime / bareTime, editorSize - bareSize);
+    const double bareTime = median(programs.front().times), bareSize = median(programs.front().sizes);
+    for (const Program &program : programs) {
+        const double time = median(program.times), size = median(program.sizes);
+        std::printf("  %-30s %7.1f ms %6.2f x   %6.1f MB resident %+5.1f MB\n", program.name.c_str(), time,
+                    time / bareTime, size, size - bareSize);
+    }
     XCloseDisplay(display);
     return 0;
 }
