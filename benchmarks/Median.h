@@ -4,7 +4,14 @@
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 #include <vector>
+
+inline double medianOf(std::vector<double> times)
+{
+    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+    return times[times.size() / 2];
+}
 
 template <typename Work> double medianMicroseconds(int runs, Work work)
 {
@@ -16,8 +23,7 @@ template <typename Work> double medianMicroseconds(int runs, Work work)
         work();
         times.push_back(timer.nsecsElapsed() / 1000.0);
     }
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    return times[runs / 2];
+    return medianOf(std::move(times));
 }
 
 inline void report(const char *what, int runs, double median)

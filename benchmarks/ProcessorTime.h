@@ -2,9 +2,9 @@
 // Processor time of the benchmark's own thread or process, for figures that
 // count work rather than waiting.
 
-#include <algorithm>
+#include "Median.h"
+
 #include <ctime>
-#include <vector>
 
 inline double processorMilliseconds(clockid_t clock = CLOCK_THREAD_CPUTIME_ID)
 {
@@ -16,11 +16,11 @@ inline double processorMilliseconds(clockid_t clock = CLOCK_THREAD_CPUTIME_ID)
 template <typename Work> double medianProcessorMicroseconds(int runs, Work work)
 {
     std::vector<double> times;
+    times.reserve(runs);
     for (int i = 0; i < runs; ++i) {
         const double begun = processorMilliseconds();
         work();
         times.push_back((processorMilliseconds() - begun) * 1000);
     }
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    return times[runs / 2];
+    return medianOf(std::move(times));
 }

@@ -70,13 +70,12 @@ void fillBackground(QWidget *widget, QColor background)
 
 void colourPanel(QWidget *panel, QColor background, QColor text, int pixels)
 {
+    fillBackground(panel, background);
     QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, background);
     palette.setColor(QPalette::WindowText, text);
     palette.setColor(QPalette::Light, background.lighter(115));
     palette.setColor(QPalette::Dark, background.darker(150));
     panel->setPalette(palette);
-    panel->setAutoFillBackground(true);
     QFont font = panel->font();
     font.setBold(true);
     font.setPixelSize(pixels);

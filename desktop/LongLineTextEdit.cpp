@@ -150,9 +150,9 @@ LongLineTextEdit::~LongLineTextEdit() = default;
 
 // Draws a long block in slices, or Qt's way where slicing cannot match it;
 // true for slices. The slices drawn go into `drawn`.
-bool LongLineTextEdit::drawLongBlock(QPainter &painter, const QTextBlock &block, QPointF offset,
-                                     const QList<QTextLayout::FormatRange> &selections, const QRectF &clip,
-                                     SliceCache &drawn)
+bool LongLineTextEdit::drawLongBlock(QPainter &painter, const QTextBlock &block, const QTextOption &option,
+                                     QPointF offset, const QList<QTextLayout::FormatRange> &selections,
+                                     const QRectF &clip, SliceCache &drawn)
 {
     const QTextLayout &layout = *block.layout();
     SliceCache::Block key;
@@ -161,14 +161,14 @@ bool LongLineTextEdit::drawLongBlock(QPainter &painter, const QTextBlock &block,
     key.clip = clip;
     key.origin = offset + layout.position();
     key.font = document()->defaultFont();
-    key.tabStops = document()->defaultTextOption().tabStopDistance();
+    key.tabStops = option.tabStopDistance();
     key.pixelRatio = painter.device()->devicePixelRatioF();
     const auto cached = std::find_if(m_cache->blocks.begin(), m_cache->blocks.end(),
                                      [&key](const SliceCache::Block &b) { return b.fits(key); });
     if (cached != m_cache->blocks.end()) {
         key.lines = std::move(cached->lines);
     } else {
-        auto lines = sliced(block, key.font, document()->defaultTextOption(), painter.device(), key.origin, clip);
+        auto lines = sliced(block, key.font, option, painter.device(), key.origin, clip);
         if (!lines) {
             layout.draw(&painter, offset, selections, clip);
             return false;
@@ -269,7 +269,7 @@ void LongLineTextEdit::paintInSlices(QPaintEvent *event)
             if (!isLong(block) || wholeLines || composing || !option.tabs().isEmpty())
                 layout->draw(&painter, offset, selections, clip);
             else
-                m_slicedLines += drawLongBlock(painter, block, offset, selections, clip, drawn) ? 1 : 0;
+                m_slicedLines += drawLongBlock(painter, block, option, offset, selections, clip, drawn) ? 1 : 0;
             const bool drawCursor = (editable || (textInteractionFlags() & Qt::TextSelectableByKeyboard))
                                     && context.cursorPosition >= position && context.cursorPosition < position + length;
             if (drawCursor || (editable && context.cursorPosition < -1 && composing)) {

@@ -34,7 +34,7 @@ private:
 
     bool keepLongLinesInView();
     void paintInSlices(QPaintEvent *event);
-    bool drawLongBlock(QPainter &painter, const QTextBlock &block, QPointF offset,
+    bool drawLongBlock(QPainter &painter, const QTextBlock &block, const QTextOption &option, QPointF offset,
                        const QList<QTextLayout::FormatRange> &selections, const QRectF &clip, SliceCache &drawn);
 
     std::unique_ptr<SliceCache> m_cache;
