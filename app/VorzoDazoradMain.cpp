@@ -79,6 +79,11 @@ TVorzo::TVorzo(Workspace &workspace, const Windows &windows, QWidget *parent)
     Desktop::fillBackground(m_ui->allmap, Qt::yellow);
     Desktop::fillBackground(m_ui->mappos, Qt::red);
     Desktop::fillBackground(m_ui->FinalCaption, Qt::green);
+    // The first list is white through: its frame is shaded from white too.
+    QPalette white = m_ui->list1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Base, Qt::white);
+    m_ui->list1->setPalette(white);
 
     // Silver, the face of the window and of everything drawn on it.
     QPalette silver = QMainWindow::palette();

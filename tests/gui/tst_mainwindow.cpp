@@ -529,6 +529,8 @@ void TestMainWindow::coloursLookAsTheirStyleSheetsDrawThem_data()
                                   << "QLabel#allmap { background: yellow; }";
     QTest::newRow("its marker") << "mappos"
                                 << "QFrame#mappos { background: red; border: 1px solid red; }";
+    QTest::newRow("the first list") << "list1"
+                                    << "QListWidget { background: white; }";
     QTest::newRow("the finished page's caption") << "FinalCaption"
                                                  << "background: lime;";
 }
@@ -541,6 +543,12 @@ void TestMainWindow::coloursLookAsTheirStyleSheetsDrawThem()
     mainWindow()->mapView().SetViewOrigin(127, 13);
     f.control<QTabWidget>("PageControl1")->setCurrentIndex(name == "FinalCaption" ? TVorzo::HtmlPage : 0);
     auto *widget = f.control<QWidget>(qPrintable(name));
+    if (auto *list = qobject_cast<QListWidget *>(widget)) {
+        // Its frame shows focus, and its items a choice.
+        mainWindow()->activateWindow();
+        list->setFocus();
+        list->setCurrentRow(3);
+    }
     QApplication::processEvents();
     const QImage drawn = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
     widget->setStyleSheet(sheet);
