@@ -1,18 +1,14 @@
 #include "ShiftJis.h"
+#include "CodePage932.h"
 #include "VorzoError.h"
 
 #include <QList>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <algorithm>
-#include <vector>
+#include <array>
+#include <memory>
 
 namespace ShiftJis {
 namespace {
-
-// Qt's ICU converter of this name maps like Windows code page 932
-// (0x8160 <-> U+FF5E, 0x815F <-> U+005C's neighbour, NEC and IBM extensions).
-constexpr const char *kCodePage = "windows-31j";
 
 struct LookAlike
 {
@@ -40,84 +36,62 @@ bool isTrailByte(uchar byte)
     return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
 }
 
-int pairIndex(uchar lead, uchar trail)
+// What a byte standing on its own shows: ASCII (control characters
+// included) as it is, a byte above it as its character, else as its
+// substitute.
+QChar singleByte(uchar byte)
 {
-    return (lead << 8) | trail;
+    if (byte < 0x80)
+        return QChar(char16_t(byte));
+    const char16_t c = CodePage932::kSingleBytes[byte - 0x80];
+    return c ? QChar(c) : substituteOf(byte);
 }
 
-QByteArray encodeStrict(QStringView text, bool *ok)
+// What a lead byte and its trail decode to; 0 where they stay undecoded.
+char16_t pairOf(uchar lead, uchar trail)
 {
-    QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
-    QByteArray bytes = encoder.encode(text);
-    *ok = !encoder.hasError();
-    return bytes;
+    return CodePage932::kPairs[CodePage932::leadIndex(lead)][trail - 0x40];
 }
 
-// What each byte and each lead-trail pair decodes to: a character only where
-// it encodes back to the same bytes, so decoding never loses a byte (0 in
-// `pair`: the two bytes stay undecoded). Built once from the converter.
-struct DecodeTables
+// The bytes each character above ASCII encodes to: the decoding tables
+// turned round (lead byte high, 0 for a character the code page cannot
+// hold). A character has at most one entry, since the tables keep only
+// what encodes back to its bytes. Built at the first encode.
+const std::array<quint16, 0x10000> &encodeTable()
 {
-    char16_t single[256];
-    std::vector<char16_t> pair = std::vector<char16_t>(0x10000, 0);
-};
-
-const DecodeTables &decodeTables()
-{
-    static const DecodeTables tables = [] {
-        DecodeTables t;
-        QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
-        QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
-        // The converters' error flags stick once set (resetState does not
-        // clear them for this converter): judge by the characters instead.
-        auto roundTrip = [&](const QByteArray &bytes) -> char16_t {
-            const QString text = decoder.decode(bytes);
-            if (text.size() != 1 || text.at(0).isSurrogate() || text.at(0) == QChar::ReplacementCharacter
-                || text.at(0) == QChar(0x1A))
-                return 0;
-            return encoder.encode(text) == bytes ? text.at(0).unicode() : 0;
-        };
-        for (int b = 0; b < 256; ++b) {
-            if (b < 0x80) {
-                t.single[b] = char16_t(b); // ASCII, control characters included, as they are
-            } else {
-                const char16_t c = isLeadByte(uchar(b)) ? 0 : roundTrip(QByteArray(1, char(b)));
-                t.single[b] = c ? c : substituteOf(uchar(b)).unicode();
-            }
+    static const auto table = [] {
+        auto t = std::make_unique<std::array<quint16, 0x10000>>();
+        t->fill(0);
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            if (const char16_t c = CodePage932::kSingleBytes[b - 0x80])
+                (*t)[c] = quint16(b);
         }
         for (int lead = 0x81; lead <= 0xFC; ++lead) {
             if (!isLeadByte(uchar(lead)))
                 continue;
             for (int trail = 0x40; trail <= 0xFC; ++trail) {
-                if (!isTrailByte(uchar(trail)))
-                    continue;
-                const char bytes[] = {char(lead), char(trail)};
-                t.pair[pairIndex(uchar(lead), uchar(trail))] = roundTrip(QByteArray(bytes, 2));
+                const char16_t c = isTrailByte(uchar(trail)) ? pairOf(uchar(lead), uchar(trail)) : 0;
+                if (c)
+                    (*t)[c] = quint16(lead << 8 | trail);
             }
         }
         return t;
     }();
-    return tables;
+    return *table;
 }
 
-// A run of characters outside ASCII and the undecoded bytes, through the
-// converter; a character it cannot hold is refused by name.
-QByteArray encodeRun(QStringView run)
+// A character outside ASCII and the undecoded bytes; one the code page
+// cannot hold is refused by name.
+void encodeCharacter(QStringView text, qsizetype i, QByteArray &bytes)
 {
-    bool ok = false;
-    QByteArray bytes = encodeStrict(run, &ok);
-    if (ok)
-        return bytes;
-    for (qsizetype i = 0; i < run.size();) {
-        const qsizetype length = run.at(i).isHighSurrogate() && i + 1 < run.size() ? 2 : 1;
-        const QStringView one = run.mid(i, length);
-        bool oneOk = false;
-        encodeStrict(one, &oneOk);
-        if (!oneOk)
-            throw VorzoError(unencodableMessage(one.toUcs4().value(0)));
-        i += length;
+    const quint16 code = encodeTable()[text.at(i).unicode()];
+    if (code == 0) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        throw VorzoError(unencodableMessage(text.mid(i, length).toUcs4().value(0)));
     }
-    throw VorzoError(unencodableMessage(U'\uFFFD'));
+    if (code > 0xFF)
+        bytes += char(code >> 8);
+    bytes += char(code & 0xFF);
 }
 
 } // namespace
@@ -151,8 +125,9 @@ QString normalise(const QString &text)
 QString unencodableMessage(char32_t character)
 {
     const QString hex = QString::number(uint(character), 16).toUpper().rightJustified(4, QLatin1Char('0'));
-    return QStringLiteral("文字「%1」(U+%2) はシフトJISで表せないため使えません")
-        .arg(QString::fromUcs4(&character, 1), hex);
+    // Not fromUcs4 of a text: that drops U+FEFF as a byte order mark.
+    const QString shown = QStringView(QChar::fromUcs4(character)).toString();
+    return QStringLiteral("文字「%1」(U+%2) はシフトJISで表せないため使えません").arg(shown, hex);
 }
 
 namespace {
@@ -193,28 +168,16 @@ QByteArray encodeUnchecked(const QString &normalised)
 {
     QByteArray bytes;
     bytes.reserve(normalised.size() * 2);
-    // ASCII and the bytes that did not decode go straight through; every run
-    // of other characters goes to the converter.
-    qsizetype runStart = -1;
-    auto flushRun = [&](qsizetype end) {
-        if (runStart < 0)
-            return;
-        bytes += encodeRun(QStringView(normalised).mid(runStart, end - runStart));
-        runStart = -1;
-    };
+    // ASCII and the bytes that did not decode go straight through.
     for (qsizetype i = 0; i < normalised.size(); ++i) {
         const char16_t c = normalised.at(i).unicode();
-        if (c < 0x80) {
-            flushRun(i);
+        if (c < 0x80)
             bytes += char(c);
-        } else if (const std::optional<uchar> byte = byteOfSubstitute(QChar(c))) {
-            flushRun(i);
+        else if (const std::optional<uchar> byte = byteOfSubstitute(QChar(c)))
             bytes += char(*byte);
-        } else if (runStart < 0) {
-            runStart = i;
-        }
+        else
+            encodeCharacter(normalised, i, bytes);
     }
-    flushRun(normalised.size());
     return bytes;
 }
 
@@ -222,14 +185,13 @@ QByteArray encodeUnchecked(const QString &normalised)
 
 QString decode(const QByteArray &bytes)
 {
-    const DecodeTables &tables = decodeTables();
     QString text;
     text.reserve(bytes.size());
     const qsizetype size = bytes.size();
     for (qsizetype i = 0; i < size; ++i) {
         const uchar byte = uchar(bytes.at(i));
         if (!isLeadByte(byte)) {
-            text += QChar(tables.single[byte]);
+            text += singleByte(byte);
             continue;
         }
         const uchar trail = i + 1 < size ? uchar(bytes.at(i + 1)) : 0;
@@ -239,14 +201,14 @@ QString decode(const QByteArray &bytes)
             text += substituteOf(byte);
             continue;
         }
-        if (const char16_t c = tables.pair[pairIndex(byte, trail)]) {
+        if (const char16_t c = pairOf(byte, trail)) {
             text += QChar(c);
         } else {
             // The trail byte shows as its own character where it has one
             // ('@' in 0x85 0x40), so a substitute only ever stands for a
             // byte that has no character at all.
             text += substituteOf(byte);
-            text += QChar(tables.single[trail]);
+            text += singleByte(trail);
         }
         ++i;
     }

@@ -1,7 +1,9 @@
 #include "platform/ShiftJis.h"
 #include "platform/VorzoError.h"
+#include "tools/Cp932FromConverter.h"
 
 #include <QRandomGenerator>
+#include <QStringEncoder>
 #include <QTest>
 
 class TestShiftJis : public QObject
@@ -18,6 +20,8 @@ private slots:
     void undecodableBytesAreKeptAndShown();
     void everyByteStringComesBackAsItWas();
     void everyCharacterEncodedReadsBackAsItself();
+    void theTablesAreTheConvertersRoundTrips();
+    void everyCharacterEncodesAsTheConverterEncodesIt();
 };
 
 void TestShiftJis::encodes_data()
@@ -55,6 +59,8 @@ void TestShiftJis::refusesWhatTheCodePageCannotHold_data()
     QTest::newRow("euro sign") << QStringLiteral("価格€") << QStringLiteral("「€」(U+20AC)");
     QTest::newRow("hangul after ascii") << QStringLiteral("abc한") << QStringLiteral("「한」(U+D55C)");
     QTest::newRow("emoji, a surrogate pair") << QStringLiteral("x\U0001F600y") << QStringLiteral("(U+1F600)");
+    QTest::newRow("zero-width no-break space, not taken for a byte order mark")
+        << QStringLiteral("a\uFEFF") << QStringLiteral("「\uFEFF」(U+FEFF)");
     QTest::newRow("first of two is named") << QStringLiteral("é€") << QStringLiteral("「é」(U+00E9)");
     // Substitutes typed or pasted where no such byte was: they would be
     // written as other bytes than the text shows.
@@ -161,6 +167,47 @@ void TestShiftJis::everyCharacterEncodedReadsBackAsItself()
             QFAIL(qPrintable(QStringLiteral("U+%1 is written as bytes that read back otherwise").arg(uint(c), 4, 16)));
     }
     QVERIFY(refused > 40000); // most of Unicode is not in the code page
+}
+
+void TestShiftJis::theTablesAreTheConvertersRoundTrips()
+{
+    // The tables are source; the converter that encodes must still agree
+    // with every entry, or a save would refuse what was read.
+    const Cp932FromConverter converter;
+    for (int b = 0; b < 128; ++b)
+        QVERIFY2(CodePage932::kSingleBytes[b] == converter.single[b], qPrintable(QString::number(0x80 + b, 16)));
+    for (int lead = 0; lead < CodePage932::kLeadCount; ++lead) {
+        for (int trail = 0; trail < CodePage932::kTrailCount; ++trail) {
+            QVERIFY2(CodePage932::kPairs[lead][trail] == converter.pairs[lead][trail],
+                     qPrintable(QStringLiteral("lead %1, trail %2").arg(lead).arg(0x40 + trail, 0, 16)));
+        }
+    }
+}
+
+void TestShiftJis::everyCharacterEncodesAsTheConverterEncodesIt()
+{
+    // The converter's bytes, taken where they read back as the character;
+    // what it cannot hold it replaces by bytes that never do.
+    QStringEncoder converter("windows-31j", QStringConverter::Flag::Stateless);
+    for (char16_t c = 0x80; c != 0; ++c) {
+        const QString text(QChar{c});
+        if (QChar::isSurrogate(c) || ShiftJis::byteOfSubstitute(text.at(0)))
+            continue;
+        const QString normalised = ShiftJis::normalise(text);
+        QByteArray expected = converter.encode(normalised);
+        if (ShiftJis::decode(expected) != normalised)
+            expected.clear();
+        QByteArray bytes;
+        try {
+            bytes = ShiftJis::encode(text);
+        } catch (const VorzoError &e) {
+            QVERIFY2(e.message().contains(text), qPrintable(e.message()));
+        }
+        if (bytes != expected)
+            QFAIL(qPrintable(QStringLiteral("U+%1: %2 instead of %3")
+                                 .arg(uint(c), 4, 16)
+                                 .arg(QString::fromLatin1(bytes.toHex()), QString::fromLatin1(expected.toHex()))));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestShiftJis)
