@@ -20,7 +20,7 @@ ClockTab::ClockTab(QWidget *sheet, const QLocale &locale)
 {
     m_ui->setupUi(this);
     for (QWidget *large : {m_ui->Label1, m_ui->DateData, m_ui->TimeData})
-        Desktop::useFormFont(large, LargePixels);
+        Desktop::usePixelSize(large, LargePixels);
     auto *fill = new QVBoxLayout(sheet);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(this);

@@ -25,8 +25,8 @@ THelpForm::THelpForm(QWidget *parent) : QDialog(parent), m_ui(new Ui::THelpForm)
 {
     // The form starts on its last page, "オマケ機能"; the tab control keeps
     // the page last viewed for the next opening.
-    m_ui->setupUi(this);
     Desktop::useFormFont(this);
+    m_ui->setupUi(this);
     setFixedSize(size());
     Desktop::centreOnEveryShow(this);
 

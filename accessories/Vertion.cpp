@@ -8,8 +8,8 @@
 
 TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent), m_ui(new Ui::TAboutBox)
 {
-    m_ui->setupUi(this);
     Desktop::useFormFont(this);
+    m_ui->setupUi(this);
     setFixedSize(size());
     Desktop::centreOnEveryShow(this);
 

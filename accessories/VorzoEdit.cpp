@@ -55,10 +55,10 @@ private:
 TEditForm::TEditForm(EditorDocument &document, QWidget *parent)
     : QMainWindow(parent), m_document(document), m_ui(new Ui::TEditForm)
 {
+    Desktop::useFormFont(this);
     m_ui->setupUi(this);
     MainEdit = m_ui->MainEdit;
-    Desktop::useFormFont(this);
-    Desktop::useFormFont(MainEdit, 13);
+    Desktop::usePixelSize(MainEdit, 13);
     Desktop::centreOnScreen(this);
 
     // The status bar's one text, the document's name. Hints cover it for a

@@ -63,8 +63,8 @@ void runModal(QDialog &dialog)
 TVorzo::TVorzo(Workspace &workspace, const Windows &windows, QWidget *parent)
     : QMainWindow(parent), m_ui(new Ui::TVorzo), m_workspace(workspace), m_windows(windows), m_stage(workspace.stage())
 {
-    m_ui->setupUi(this);
     Desktop::useFormFont(this);
+    m_ui->setupUi(this);
     giveMenuHintsToTheirActions(this);
     // The coordinate panels: columns blue on red, rows red on blue.
     for (QLabel *column :

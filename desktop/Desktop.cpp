@@ -53,11 +53,19 @@ void installServices()
     setClockService(&realClock);
 }
 
-void useFormFont(QWidget *form, int pixels)
+void useFormFont(QWidget *form)
 {
     QFont font = form->font();
-    font.setPixelSize(pixels);
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック")});
+    font.setPixelSize(12);
     form->setFont(font);
+}
+
+void usePixelSize(QWidget *control, int pixels)
+{
+    QFont font = control->font();
+    font.setPixelSize(pixels);
+    control->setFont(font);
 }
 
 void fillBackground(QWidget *widget, QColor background)

@@ -18,8 +18,13 @@ void install(QApplication &app);
 // (tests install their own).
 void installServices();
 
-// The form's font family at its 12-pixel size (forms name the family only).
-void useFormFont(QWidget *form, int pixels = 12);
+// The forms' font, ＭＳ Ｐゴシック at 12 pixels, given before the form's
+// setupUi: the controls take it as they are made, instead of each being told
+// of a change afterwards.
+void useFormFont(QWidget *form);
+
+// A control's own font at another pixel size.
+void usePixelSize(QWidget *control, int pixels);
 
 void centreOnScreen(QWidget *window);
 

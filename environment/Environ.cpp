@@ -15,10 +15,10 @@ TPagesDlg::TPagesDlg(Environment &environment, std::function<void()> applyEnviro
           FileDialog::Kind::Open, QStringLiteral("画像の選択"), QStringLiteral("ビットマップ (*.bmp)"), {}, {}, true},
       m_environment(environment), m_applyEnvironment(std::move(applyEnvironment)), m_ui(new Ui::TPagesDlg)
 {
+    Desktop::useFormFont(this);
     m_ui->setupUi(this);
     showValues();
     connect(&m_environment, &Environment::changed, this, &TPagesDlg::showValues);
-    Desktop::useFormFont(this);
     setFixedSize(size());
     Desktop::centreOnEveryShow(this);
     connect(m_ui->Button1, &QPushButton::clicked, this, guarded([this] { Button1Click(); }));

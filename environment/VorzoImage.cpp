@@ -10,8 +10,8 @@
 Timgform::Timgform(PatternHolder &pattern, QWidget *parent)
     : QDialog(parent), m_pattern(pattern), m_ui(new Ui::Timgform)
 {
-    m_ui->setupUi(this);
     Desktop::useFormFont(this);
+    m_ui->setupUi(this);
     move(192, 114); // where it was designed to open, not centred
     showPattern();
     connect(&m_pattern, &PatternHolder::changed, this, &Timgform::showPattern);

@@ -19,8 +19,8 @@ constexpr int RowHeight = 18;
 TSettingForm::TSettingForm(StageSettings &settings, QWidget *parent)
     : QDialog(parent), m_ui(new Ui::TSettingForm), m_settings(settings)
 {
-    m_ui->setupUi(this);
     Desktop::useFormFont(this);
+    m_ui->setupUi(this);
     move(196, 120); // where it was designed to open, not centred
 
     SettingsModel *model = &m_settings.model();
