@@ -19,11 +19,20 @@ QLineEdit *addText(QFormLayout *texts, const char *name, const QString &label)
     return edit;
 }
 
+// A button 16 pixels wider than its caption needs, measured when the
+// dialog is first laid out rather than when it is made with the editor.
+class WideButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+    QSize sizeHint() const override { return QPushButton::sizeHint() + QSize(16, 0); }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
 QPushButton *addButton(QDialog *dialog, QVBoxLayout *buttons, const char *name, const QString &caption)
 {
-    auto *button = new QPushButton(caption, dialog);
+    auto *button = new WideButton(caption, dialog);
     button->setObjectName(QLatin1String(name));
-    button->setMinimumWidth(button->sizeHint().width() + 16);
     buttons->addWidget(button);
     return button;
 }
