@@ -21,4 +21,9 @@ constexpr int leadIndex(unsigned char lead)
     return lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + 31;
 }
 
+constexpr unsigned char leadOf(int index)
+{
+    return static_cast<unsigned char>(index < 31 ? 0x81 + index : 0xE0 + index - 31);
+}
+
 } // namespace CodePage932

@@ -29,7 +29,7 @@ std::optional<int> parseInteger(const QString &text)
     if (i < text.size() && (text.at(i) == u'+' || text.at(i) == u'-'))
         negative = text.at(i++) == u'-';
     int base = 10;
-    if (text.mid(i, 1) == QLatin1String("$")) {
+    if (i < text.size() && text.at(i) == u'$') {
         base = 16;
         i += 1;
     } else if (text.mid(i, 2).compare(QLatin1String("0x"), Qt::CaseInsensitive) == 0 && i + 2 < text.size()) {

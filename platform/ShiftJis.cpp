@@ -66,13 +66,10 @@ const std::array<quint16, 0x10000> &encodeTable()
             if (const char16_t c = CodePage932::kSingleBytes[b - 0x80])
                 (*t)[c] = quint16(b);
         }
-        for (int lead = 0x81; lead <= 0xFC; ++lead) {
-            if (!isLeadByte(uchar(lead)))
-                continue;
-            for (int trail = 0x40; trail <= 0xFC; ++trail) {
-                const char16_t c = isTrailByte(uchar(trail)) ? pairOf(uchar(lead), uchar(trail)) : 0;
-                if (c)
-                    (*t)[c] = quint16(lead << 8 | trail);
+        for (int lead = 0; lead < CodePage932::kLeadCount; ++lead) {
+            for (int trail = 0; trail < CodePage932::kTrailCount; ++trail) {
+                if (const char16_t c = CodePage932::kPairs[lead][trail])
+                    (*t)[c] = quint16(CodePage932::leadOf(lead) << 8 | (0x40 + trail));
             }
         }
         return t;

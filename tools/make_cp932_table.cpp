@@ -28,7 +28,7 @@ int main()
     printRow(tables.single.data(), int(tables.single.size()));
     std::printf("\n};\n\nconst char16_t kPairs[kLeadCount][kTrailCount] = {\n");
     for (int lead = 0; lead < CodePage932::kLeadCount; ++lead) {
-        std::printf("  { // lead 0x%02X", lead < 31 ? 0x81 + lead : 0xE0 + lead - 31);
+        std::printf("  { // lead 0x%02X", unsigned(CodePage932::leadOf(lead)));
         printRow(tables.pairs[lead].data(), CodePage932::kTrailCount);
         std::printf("\n  },\n");
     }
